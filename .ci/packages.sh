@@ -1,0 +1,36 @@
+# Sourced by build.sh and test.sh: installs the Debian packages that are missing.
+# Usage: quindle_install_packages <package>...
+
+quindle_install_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What every build needs: the compiler, CMake, Debian's JUCE (which pulls in the -dev
+# packages it builds against), the codecs its CMake forgets to link, and the editor's font.
+QUINDLE_BUILD_PACKAGES=(
+    build-essential cmake pkg-config
+    juce-modules-source
+    libflac-dev libvorbis-dev libogg-dev
+    fonts-texgyre
+)
+
+QUINDLE_BENCH_PACKAGES=(libbenchmark-dev)
+
+QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps)
+
+quindle_jobs() {
+    nproc 2>/dev/null || echo 4
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every format in Release and installs the
+# VST3 and LV2 bundles into ~/.vst3 and ~/.lv2.
+set -euo pipefail
+cd "$(dirname "$0")"
+source .ci/packages.sh
+
+quindle_install_packages "${QUINDLE_BUILD_PACKAGES[@]}" "${QUINDLE_BENCH_PACKAGES[@]}"
+
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DQUINDLE_LTO=ON -DQUINDLE_BUILD_BENCHMARKS=ON
+cmake --build build-release -j "$(quindle_jobs)"
+
+artefacts=build-release/Quindle_artefacts/Release
+mkdir -p "$HOME/.vst3" "$HOME/.lv2"
+rm -rf "$HOME/.vst3/Quindle.vst3" "$HOME/.lv2/Quindle.lv2"
+cp -R "$artefacts/VST3/Quindle.vst3" "$HOME/.vst3/"
+cp -R "$artefacts/LV2/Quindle.lv2" "$HOME/.lv2/"
+
+echo "Built $artefacts/{Standalone,VST3,LV2}; bundles installed in ~/.vst3 and ~/.lv2"

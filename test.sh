@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the tests and runs them all: the test build
+# (every format and every test), then the unit tests again under ASan and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")"
+source .ci/packages.sh
+
+quindle_install_packages "${QUINDLE_BUILD_PACKAGES[@]}" "${QUINDLE_TEST_PACKAGES[@]}"
+jobs=$(quindle_jobs)
+
+echo "== Test build"
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DQUINDLE_BUILD_TESTS=ON
+cmake --build build-tests -j "$jobs"
+ctest --test-dir build-tests --output-on-failure -j "$jobs"
+
+echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUINDLE_BUILD_TESTS=ON -DQUINDLE_ASAN=ON
+cmake --build build-asan -j "$jobs" --target quindle_unit_tests
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
+
+echo "All tests passed."
