@@ -1,0 +1,37 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <memory>
+#include <string>
+
+namespace quindle::host
+{
+enum class Format { vst3, lv2 };
+
+std::string nameOf (Format);
+
+/** Loads the plug-in bundles of this build tree through JUCE's own hosting. Instances it
+    creates must be destroyed before it. */
+class PluginHost
+{
+public:
+    PluginHost();
+
+    /** A prepared stereo-in, stereo-out instance, or a test failure. */
+    std::unique_ptr<juce::AudioPluginInstance> load (Format, double sampleRate, int blockSize);
+
+private:
+    juce::VST3PluginFormat vst3;
+    juce::LV2PluginFormat lv2;
+};
+
+/** The plug-in's own parameters as the host sees them, without a bypass that a format adds. */
+juce::Array<juce::AudioProcessorParameter*> pluginParameters (juce::AudioPluginInstance&);
+
+/** Lets the message thread deliver what the formats post to it. */
+void runMessageLoopFor (int milliseconds);
+
+/** Runs one block of silence, which also carries pending parameter changes both ways. */
+void processSilence (juce::AudioPluginInstance&, int numSamples);
+} // namespace quindle::host

@@ -1,0 +1,282 @@
+#include "ProcessorTestSupport.h"
+#include "processor/ParameterIDs.h"
+
+#include <limits>
+#include <map>
+
+using namespace quindle::test;
+
+namespace
+{
+// A setting for every parameter that differs from its default.
+const std::map<std::string, float> nonDefaultValues {
+    { "Input M/S", 2.0f },   { "L Enabled", 0.0f },  { "R Enabled", 0.0f },   { "Phase Flip L", 1.0f },
+    { "Phase Flip R", 1.0f }, { "Stereo Swap", 1.0f }, { "Input Mono", 1.0f },  { "Balance", -37.0f },
+    { "Stereo Pan", 1.0f },  { "Width", 1.5f },      { "Mono Freq", 120.0f }, { "Mono Check", 1.0f },
+    { "Output Gain", -3.5f },
+};
+
+std::map<std::string, float> allValues (QuindleAudioProcessor& processor)
+{
+    std::map<std::string, float> values;
+
+    for (const auto* id : ParameterIDs::inIndexOrder)
+        values[id] = valueOf (processor, id);
+
+    return values;
+}
+
+std::map<std::string, float> defaultValues()
+{
+    return allValues (*makeProcessor());
+}
+
+std::unique_ptr<QuindleAudioProcessor> makeProcessorWithNonDefaultValues()
+{
+    auto processor = makeProcessor();
+
+    for (const auto& [id, value] : nonDefaultValues)
+        setParameter (*processor, id.c_str(), value);
+
+    return processor;
+}
+
+std::string xmlLineOf (const juce::ValueTree& tree)
+{
+    return tree.createXml()->toString().toStdString() + "\n";
+}
+
+// A saved state of a processor at non-default values, with one child changed by `edit`.
+juce::MemoryBlock editedState (const std::function<void (juce::ValueTree&)>& edit)
+{
+    auto tree = treeOf (saveState (*makeProcessorWithNonDefaultValues()));
+    edit (tree);
+    return streamOf (tree);
+}
+
+juce::ValueTree childFor (const juce::ValueTree& tree, const char* id)
+{
+    return tree.getChildWithProperty ("id", id);
+}
+} // namespace
+
+TEST (StateSave, FreshStateIsTheParameterTreeIn567Bytes)
+{
+    const auto processor = makeProcessor();
+
+    CapturedStderr captured;
+    juce::MemoryBlock block ("previous contents that must go", 30);
+    processor->getStateInformation (block);
+    const auto output = captured.take();
+
+    EXPECT_EQ (block.getSize(), 567u);
+
+    const auto tree = treeOf (block);
+    EXPECT_EQ (tree.getType().toString(), "Parameters");
+    EXPECT_EQ (tree.getNumProperties(), 0);
+    ASSERT_EQ (tree.getNumChildren(), 13);
+
+    juce::StringArray ids;
+
+    for (const auto& child : tree)
+    {
+        EXPECT_EQ (child.getType().toString(), "PARAM");
+        EXPECT_EQ (child.getNumProperties(), 2);
+        ids.add (child["id"].toString());
+        EXPECT_FLOAT_EQ (static_cast<float> (child["value"]), defaultValues().at (child["id"].toString().toStdString()));
+    }
+
+    auto sortedIds = ids;
+    sortedIds.sort (false);
+    EXPECT_EQ (ids, sortedIds) << "children in ascending order of their IDs";
+
+    EXPECT_EQ (output, "getState\n" + xmlLineOf (tree));
+}
+
+TEST (StateSave, HoldsAChangeMadeJustBeforeTheSave)
+{
+    // No message loop runs here, so the framework's flush timer never writes the value into the
+    // tree: only a save that flushes first sees it.
+    const auto processor = makeProcessor();
+    setParameter (*processor, "Width", 0.5f);
+
+    const auto tree = treeOf (saveState (*processor));
+    EXPECT_FLOAT_EQ (static_cast<float> (childFor (tree, "Width")["value"]), 0.5f);
+}
+
+TEST (StateRestore, RoundTripRestoresEveryParameter)
+{
+    const auto saved = saveState (*makeProcessorWithNonDefaultValues());
+
+    const auto processor = makeProcessor();
+    const auto output = restoreState (*processor, saved);
+
+    EXPECT_EQ (allValues (*processor), nonDefaultValues);
+    EXPECT_EQ (output, "setState\nTree isValid: true\n" + xmlLineOf (processor->apvts.copyState()));
+
+    const auto fresh = makeProcessor();
+    restoreState (*fresh, saveState (*makeProcessor()));
+    EXPECT_EQ (allValues (*fresh), defaultValues());
+}
+
+TEST (StateRestore, RestoringAnEarlierSaveUndoesALaterChange)
+{
+    const auto processor = makeProcessor();
+    const auto saved = saveState (*processor);
+    setParameter (*processor, "Width", 0.5f);
+
+    restoreState (*processor, saved);
+    EXPECT_FLOAT_EQ (valueOf (*processor, "Width"), 1.0f);
+}
+
+TEST (StateRestore, EmptyDataIsRefusedAndChangesNothing)
+{
+    const char byte = 'P';
+    struct Case { const char* name; const void* data; int size; };
+    const Case cases[] {
+        { "null pointer", nullptr, 567 },
+        { "size 0", &byte, 0 },
+        { "negative size", &byte, -1 },
+        { "empty type name", "\0\0\0", 3 },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        const auto processor = makeProcessorWithNonDefaultValues();
+        const auto before = saveState (*processor);
+
+        const auto output = restoreState (*processor, c.data, c.size);
+
+        EXPECT_EQ (output, "setState\nTree isValid: false\n" + xmlLineOf (treeOf (before)));
+        EXPECT_EQ (saveState (*processor), before);
+        EXPECT_EQ (allValues (*processor), nonDefaultValues);
+    }
+}
+
+TEST (StateRestore, AStateCutAtAnyOffsetIsRefused)
+{
+    // The framework's reader would turn most of these into a shorter tree and set the parameters
+    // of cut-off children to 0: "L Enabled" off, "Width" 0 %.
+    const auto full = saveState (*makeProcessor());
+    const auto processor = makeProcessorWithNonDefaultValues();
+    const auto before = saveState (*processor);
+
+    for (size_t length = 1; length < full.getSize(); ++length)
+    {
+        SCOPED_TRACE ("cut after " + std::to_string (length) + " bytes");
+        const auto output = restoreState (*processor, full.getData(), static_cast<int> (length));
+        ASSERT_EQ (output.find ("Tree isValid: false\n"), 9u) << output.substr (0, 40);
+        ASSERT_EQ (saveState (*processor), before);
+    }
+
+    restoreState (*processor, full);
+    EXPECT_EQ (allValues (*processor), defaultValues()) << "the uncut state is still accepted";
+}
+
+TEST (StateRestore, HugeDeclaredCountsAreRefusedBeforeAnythingIsRead)
+{
+    // Type "Parameters", no properties, then a count or size that no stream of this length holds.
+    const auto header = std::string ("Parameters\0", 11) + std::string ("\x00", 1);
+    struct Case { const char* name; std::string bytes; };
+    const Case cases[] {
+        { "children", header + std::string ("\x04\xff\xff\xff\x7f", 5) },
+        { "properties", std::string ("Parameters\0", 11) + std::string ("\x04\xff\xff\xff\x7f", 5) },
+        { "binary value", std::string ("Parameters\0\x01\x01value\0", 19) + std::string ("\x04\xff\xff\xff\x7f\x08", 6) },
+        { "string value", std::string ("Parameters\0\x01\x01value\0", 19) + std::string ("\x04\x00\x00\x00\x10\x05", 6) },
+        { "negative children", header + std::string ("\x81\x05", 2) },
+        { "five-byte count", header + std::string ("\x05\x01\x00\x00\x00\x00", 6) },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        const auto processor = makeProcessorWithNonDefaultValues();
+        const auto output = restoreState (*processor, c.bytes.data(), static_cast<int> (c.bytes.size()));
+        EXPECT_EQ (output.find ("Tree isValid: false\n"), 9u);
+        EXPECT_EQ (allValues (*processor), nonDefaultValues);
+    }
+}
+
+TEST (StateRestore, NonFiniteValuesLeaveTheirParametersUnchanged)
+{
+    constexpr auto infinity = std::numeric_limits<double>::infinity();
+    const auto state = editedState ([] (juce::ValueTree& tree)
+    {
+        childFor (tree, "Width").setProperty ("value", std::numeric_limits<double>::quiet_NaN(), nullptr);
+        childFor (tree, "Balance").setProperty ("value", infinity, nullptr);
+        childFor (tree, "Output Gain").setProperty ("value", -infinity, nullptr);
+        childFor (tree, "Mono Freq").setProperty ("value", 1.0e300, nullptr);
+        childFor (tree, "L Enabled").setProperty ("value", "nan", nullptr);
+    });
+
+    const auto processor = makeProcessor();
+    setParameter (*processor, "Width", 0.25f);
+    setParameter (*processor, "Mono Freq", 300.0f);
+    const auto output = restoreState (*processor, state);
+
+    auto expected = nonDefaultValues;
+    expected["Width"] = 0.25f;
+    expected["Balance"] = 0.0f;
+    expected["Output Gain"] = 0.0f;
+    expected["Mono Freq"] = 300.0f;
+    expected["L Enabled"] = 1.0f;
+
+    EXPECT_EQ (output.find ("Tree isValid: true\n"), 9u);
+    EXPECT_EQ (allValues (*processor), expected);
+
+    for (auto [id, value] : expected)
+        EXPECT_TRUE (std::isfinite (parameter (*processor, id.c_str()).getValue())) << id;
+}
+
+TEST (StateRestore, AMissingChildKeepsThePresentValueAndIsAdded)
+{
+    const auto state = editedState ([] (juce::ValueTree& tree) { tree.removeChild (childFor (tree, "Balance"), nullptr); });
+
+    const auto processor = makeProcessor();
+    setParameter (*processor, "Balance", 42.0f);
+    restoreState (*processor, state);
+
+    auto expected = nonDefaultValues;
+    expected["Balance"] = 42.0f;
+    EXPECT_EQ (allValues (*processor), expected) << "a partial preset must not reset controls";
+
+    const auto balanceChild = childFor (processor->apvts.state, "Balance");
+    ASSERT_TRUE (balanceChild.isValid());
+    EXPECT_EQ (balanceChild.getType().toString(), "PARAM");
+    EXPECT_FLOAT_EQ (static_cast<float> (childFor (treeOf (saveState (*processor)), "Balance")["value"]), 42.0f);
+}
+
+TEST (StateRestore, AChildWithoutValueSetsTheDefault)
+{
+    const auto state = editedState ([] (juce::ValueTree& tree) { childFor (tree, "Mono Freq").removeProperty ("value", nullptr); });
+
+    const auto processor = makeProcessor();
+    restoreState (*processor, state);
+
+    auto expected = nonDefaultValues;
+    expected["Mono Freq"] = 9.0f;
+    EXPECT_EQ (allValues (*processor), expected);
+}
+
+TEST (StateRestore, AValidTreeOfAnyTypeReplacesTheState)
+{
+    juce::ValueTree other ("SomethingElse");
+    other.setProperty ("note", "kept", nullptr);
+    other.appendChild (juce::ValueTree ("PARAM", { { "id", "Width" }, { "value", 0.5 } }), nullptr);
+    other.appendChild (juce::ValueTree ("Extra"), nullptr);
+
+    const auto processor = makeProcessorWithNonDefaultValues();
+    const auto output = restoreState (*processor, streamOf (other));
+
+    auto expected = nonDefaultValues;
+    expected["Width"] = 0.5f;
+    EXPECT_EQ (output.find ("Tree isValid: true\n"), 9u);
+    EXPECT_EQ (allValues (*processor), expected);
+
+    const auto saved = treeOf (saveState (*processor));
+    EXPECT_EQ (saved.getType().toString(), "SomethingElse");
+    EXPECT_EQ (saved["note"].toString(), "kept");
+    EXPECT_TRUE (saved.getChildWithName ("Extra").isValid());
+    EXPECT_EQ (saved.getNumChildren(), 14) << "one child per parameter plus the extra one";
+}
