@@ -25,6 +25,19 @@ namespace
                                             AAX_CNumberDisplayDelegate<float, 3>(), true);
     }
 
+    /** "Width" at 0.5, registered with a recording delegate whose log starts empty. */
+    struct DelegatedParameter
+    {
+        DelegatedParameter()
+        {
+            parameter->SetAutomationDelegate (&delegate);
+            delegate.log.clear();
+        }
+
+        aaxtest::RecordingAutomationDelegate delegate;
+        std::unique_ptr<Parameter> parameter = makeParameter ("Width", 0.5f);
+    };
+
     float valueOf (const Parameter& parameter)
     {
         float value = -1.0f;
@@ -142,10 +155,8 @@ TEST (Parameter, WithADelegateEverySetIsARequestToTheHost)
     for (const auto& request : setRequests())
     {
         SCOPED_TRACE (request.name);
-        aaxtest::RecordingAutomationDelegate delegate;
-        auto parameter = makeParameter ("Width", 0.5f);
-        parameter->SetAutomationDelegate (&delegate);
-        delegate.log.clear();
+        DelegatedParameter fixture;
+        auto& [delegate, parameter] = fixture;
 
         EXPECT_TRUE (request.ask (*parameter));
 
@@ -175,10 +186,8 @@ TEST (Parameter, WithoutADelegateEverySetAppliesAtOnce)
 
 TEST (Parameter, SettersOfOtherTypesAndBadTextChangeNothing)
 {
-    aaxtest::RecordingAutomationDelegate delegate;
-    auto parameter = makeParameter ("Width", 0.5f);
-    parameter->SetAutomationDelegate (&delegate);
-    delegate.log.clear();
+    DelegatedParameter fixture;
+    auto& [delegate, parameter] = fixture;
 
     EXPECT_FALSE (parameter->SetValueWithBool (true));
     EXPECT_FALSE (parameter->SetValueWithInt32 (1));
@@ -192,10 +201,8 @@ TEST (Parameter, SettersOfOtherTypesAndBadTextChangeNothing)
 
 TEST (Parameter, AnswerWithTheStoredValueReportsNothingUnlessANotifyIsPending)
 {
-    aaxtest::RecordingAutomationDelegate delegate;
-    auto parameter = makeParameter ("Width", 0.5f);
-    parameter->SetAutomationDelegate (&delegate);
-    delegate.log.clear();
+    DelegatedParameter fixture;
+    auto& [delegate, parameter] = fixture;
 
     parameter->UpdateNormalizedValue (0.5);
     EXPECT_TRUE (delegate.log.empty()) << "construction leaves no notify pending";
@@ -233,10 +240,8 @@ TEST (Parameter, TaperChangeKeepsEitherTheRealOrTheNormalizedValue)
 
 TEST (Parameter, DisplayChangeReportsTheCurrentValueToTheHost)
 {
-    aaxtest::RecordingAutomationDelegate delegate;
-    auto parameter = makeParameter ("Width", 0.5f);
-    parameter->SetAutomationDelegate (&delegate);
-    delegate.log.clear();
+    DelegatedParameter fixture;
+    auto& [delegate, parameter] = fixture;
 
     AAX_CNumberDisplayDelegate<float, 1> oneDecimal;
     parameter->SetDisplayDelegate (oneDecimal);
@@ -404,10 +409,8 @@ TEST (Parameter, TypedConversionsAcceptOnlyFloats)
 
 TEST (Parameter, DefaultIsConstrainedAndNeverSentToTheHost)
 {
-    aaxtest::RecordingAutomationDelegate delegate;
-    auto parameter = makeParameter ("Width", 0.5f);
-    parameter->SetAutomationDelegate (&delegate);
-    delegate.log.clear();
+    DelegatedParameter fixture;
+    auto& [delegate, parameter] = fixture;
 
     parameter->SetNormalizedDefaultValue (1.5);
 

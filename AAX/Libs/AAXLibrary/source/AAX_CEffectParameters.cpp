@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace
@@ -69,6 +71,73 @@ namespace
             probed.type = ValueType::String;
 
         return probed;
+    }
+
+    /** The common road of the host's parameter reads: a null out is refused, an absent ID gives
+        AAX_ERROR_INVALID_PARAMETER_ID, else the result of read (parameter, *out). */
+    template <typename Out, typename Read>
+    AAX_Result readParameterInto (const AAX_CParameterManager& manager, AAX_CParamID id, Out* out, Read read)
+    {
+        if (out == nullptr)
+            return AAX_ERROR_NULL_ARGUMENT;
+
+        const AAX_IParameter* parameter = manager.GetParameterByID (id);
+
+        if (parameter == nullptr)
+            return AAX_ERROR_INVALID_PARAMETER_ID;
+
+        return read (*parameter, *out);
+    }
+
+    /** readParameterInto for a read that cannot fail: *out := get (parameter). */
+    template <typename Out, typename Get>
+    AAX_Result readParameter (const AAX_CParameterManager& manager, AAX_CParamID id, Out* out, Get get)
+    {
+        return readParameterInto (manager, id, out, [&get] (const AAX_IParameter& parameter, Out& value)
+        {
+            value = get (parameter);
+            return AAX_SUCCESS;
+        });
+    }
+
+    /** The common road of the host's parameter changes: an absent ID gives
+        AAX_ERROR_INVALID_PARAMETER_ID, else act (parameter). */
+    template <typename Act>
+    AAX_Result changeParameter (AAX_CParameterManager& manager, AAX_CParamID id, Act act)
+    {
+        AAX_IParameter* parameter = manager.GetParameterByID (id);
+
+        if (parameter == nullptr)
+            return AAX_ERROR_INVALID_PARAMETER_ID;
+
+        act (*parameter);
+        return AAX_SUCCESS;
+    }
+
+    /** Visits, in index order, every managed parameter whose value the library chunk holds,
+        until visit returns false; false then. A missing parameter is reported at
+        missingAssertLine, or skipped silently when that is 0. */
+    template <typename Manager, typename Visit>
+    bool visitChunkedParameters (Manager& manager, const std::set<std::string>& filtered, int32_t missingAssertLine,
+                                 Visit visit)
+    {
+        for (int32_t index = 0; index < manager.NumParameters(); ++index)
+        {
+            auto* parameter = manager.GetParameter (index);
+
+            if (parameter == nullptr)
+            {
+                if (missingAssertLine != 0)
+                    AAX_CHostServices::HandleAssertFailure (kAssertFile, missingAssertLine, "NULL != parameter",
+                                                            kAAX_AssertFlags_Default);
+                continue;
+            }
+
+            if (filtered.count (parameter->Identifier()) == 0 && ! visit (*parameter))
+                return false;
+        }
+
+        return true;
     }
 } // namespace
 
@@ -175,36 +244,23 @@ AAX_Result AAX_CEffectParameters::GetMasterBypassParameter (AAX_IString* oIDStri
 
 AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable (AAX_CParamID iParameterID, AAX_CBoolean* oAutomatable) const
 {
-    if (oAutomatable == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
+    if (oAutomatable != nullptr)
+        *oAutomatable = 0;
 
-    *oAutomatable = 0;
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oAutomatable = parameter->Automatable() ? 1 : 0;
-    return AAX_SUCCESS;
+    return readParameter (mParameterManager, iParameterID, oAutomatable, [] (const AAX_IParameter& p)
+                          { return static_cast<AAX_CBoolean> (p.Automatable() ? 1 : 0); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps (AAX_CParamID iParameterID, int32_t* oNumSteps) const
 {
-    if (oNumSteps == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
+    return readParameterInto (mParameterManager, iParameterID, oNumSteps, [] (const AAX_IParameter& p, int32_t& numSteps)
+    {
+        if (p.GetNumberOfSteps() > static_cast<uint32_t> (std::numeric_limits<int32_t>::max()))
+            return AAX_Result { AAX_ERROR_SIGNED_INT_OVERFLOW };
 
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    const uint32_t numSteps = parameter->GetNumberOfSteps();
-
-    if (numSteps > static_cast<uint32_t> (std::numeric_limits<int32_t>::max()))
-        return AAX_ERROR_SIGNED_INT_OVERFLOW;
-
-    *oNumSteps = static_cast<int32_t> (numSteps);
-    return AAX_SUCCESS;
+        numSteps = static_cast<int32_t> (p.GetNumberOfSteps());
+        return AAX_Result { AAX_SUCCESS };
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterName (AAX_CParamID iParameterID, AAX_IString* oName) const
@@ -265,56 +321,26 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID iParame
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParamID iParameterID, double* oValue) const
 {
-    if (oValue == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oValue = parameter->GetNormalizedDefaultValue();
-    return AAX_SUCCESS;
+    return readParameter (mParameterManager, iParameterID, oValue,
+                          [] (const AAX_IParameter& p) { return p.GetNormalizedDefaultValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID iParameterID, double iValue)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->SetNormalizedDefaultValue (iValue);
-    return AAX_SUCCESS;
+    return changeParameter (mParameterManager, iParameterID, [=] (AAX_IParameter& p) { p.SetNormalizedDefaultValue (iValue); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID iParameterID, AAX_EParameterType* oParameterType) const
 {
-    if (oParameterType == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oParameterType = parameter->GetType();
-    return AAX_SUCCESS;
+    return readParameter (mParameterManager, iParameterID, oParameterType,
+                          [] (const AAX_IParameter& p) { return p.GetType(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterOrientation (AAX_CParamID iParameterID,
                                                             AAX_EParameterOrientation* oParameterOrientation) const
 {
-    if (oParameterOrientation == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oParameterOrientation = parameter->GetOrientation();
-    return AAX_SUCCESS;
+    return readParameter (mParameterManager, iParameterID, oParameterOrientation,
+                          [] (const AAX_IParameter& p) { return p.GetOrientation(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter (AAX_CParamID iParameterID, AAX_IParameter** oParameter)
@@ -371,83 +397,55 @@ AAX_Result AAX_CEffectParameters::GetParameterValueInfo (AAX_CParamID, int32_t, 
 AAX_Result AAX_CEffectParameters::GetParameterValueFromString (AAX_CParamID iParameterID, double* oValue,
                                                                 const AAX_IString& iValueString) const
 {
-    if (oValue == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
+    return readParameterInto (mParameterManager, iParameterID, oValue, [&] (const AAX_IParameter& p, double& value)
+    {
+        double normalizedValue = 0.0;
 
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
+        if (! p.GetNormalizedValueFromString (AAX_CString (iValueString), &normalizedValue))
+            return AAX_Result { AAX_ERROR_INVALID_STRING_CONVERSION };
 
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    double normalizedValue = 0.0;
-
-    if (! parameter->GetNormalizedValueFromString (AAX_CString (iValueString), &normalizedValue))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-
-    *oValue = normalizedValue;
-    return AAX_SUCCESS;
+        value = normalizedValue;
+        return AAX_Result { AAX_SUCCESS };
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterStringFromValue (AAX_CParamID iParameterID, double iValue,
                                                                 AAX_IString* oValueString, int32_t iMaxLength) const
 {
-    if (oValueString == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
+    return readParameterInto (mParameterManager, iParameterID, oValueString, [=] (const AAX_IParameter& p, AAX_IString& out)
+    {
+        AAX_CString text;
 
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
+        if (! p.GetStringFromNormalizedValue (iValue, iMaxLength, text))
+            return AAX_Result { AAX_ERROR_INVALID_STRING_CONVERSION };
 
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    AAX_CString text;
-
-    if (! parameter->GetStringFromNormalizedValue (iValue, iMaxLength, text))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-
-    *oValueString = text;
-    return AAX_SUCCESS;
+        out = text;
+        return AAX_Result { AAX_SUCCESS };
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterValueString (AAX_CParamID iParameterID, AAX_IString* oValueString,
                                                             int32_t iMaxLength) const
 {
-    if (oValueString == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    AAX_CString text;
-    parameter->GetValueString (iMaxLength, &text);
-    *oValueString = text;
-    return AAX_SUCCESS;
+    return readParameterInto (mParameterManager, iParameterID, oValueString, [=] (const AAX_IParameter& p, AAX_IString& out)
+    {
+        // The text goes out whatever the display made of it.
+        AAX_CString text;
+        p.GetValueString (iMaxLength, &text);
+        out = text;
+        return AAX_Result { AAX_SUCCESS };
+    });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID iParameterID, double* oValuePtr) const
 {
-    if (oValuePtr == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oValuePtr = parameter->GetNormalizedValue();
-    return AAX_SUCCESS;
+    return readParameter (mParameterManager, iParameterID, oValuePtr,
+                          [] (const AAX_IParameter& p) { return p.GetNormalizedValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID iParameterID, double iValue)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->SetNormalizedValue (iValue);
-    return AAX_SUCCESS;
+    return changeParameter (mParameterManager, iParameterID, [=] (AAX_IParameter& p) { p.SetNormalizedValue (iValue); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID iParameterID, double iValue)
@@ -463,24 +461,12 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID i
 //==============================================================================
 AAX_Result AAX_CEffectParameters::TouchParameter (AAX_CParamID iParameterID)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->Touch();
-    return AAX_SUCCESS;
+    return changeParameter (mParameterManager, iParameterID, [] (AAX_IParameter& p) { p.Touch(); });
 }
 
 AAX_Result AAX_CEffectParameters::ReleaseParameter (AAX_CParamID iParameterID)
 {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->Release();
-    return AAX_SUCCESS;
+    return changeParameter (mParameterManager, iParameterID, [] (AAX_IParameter& p) { p.Release(); });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoolean)
@@ -596,47 +582,44 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID iChunkID, const AAX_SPlu
 
     mChunkParser.LoadChunk (iChunk);
 
-    for (int32_t index = 0; index < mParameterManager.NumParameters(); ++index)
+    // Values go through the host like any other change; a record that is missing, of another
+    // type or not a finite number leaves the parameter as it is.
+    visitChunkedParameters (mParameterManager, mFilteredParameters, 0, [this] (AAX_IParameter& parameter)
     {
-        AAX_IParameter* parameter = mParameterManager.GetParameter (index);
-
-        if (parameter == nullptr || mFilteredParameters.count (parameter->Identifier()) != 0)
-            continue;
-
-        // Values go through the host like any other change; a record that is missing, of
-        // another type or not a finite number leaves the parameter as it is.
-        const char* id = parameter->Identifier();
+        const char* id = parameter.Identifier();
         double storedDouble = 0.0;
         int32_t storedInt = 0;
         float floatValue = 0.0f;
         AAX_CString storedString;
 
-        switch (probeValue (*parameter).type)
+        switch (probeValue (parameter).type)
         {
             case ValueType::Float:
                 if (mChunkParser.FindDouble (id, &storedDouble) && finiteFloat (storedDouble, &floatValue))
-                    parameter->SetValueWithFloat (floatValue);
+                    parameter.SetValueWithFloat (floatValue);
                 break;
             case ValueType::Int32:
                 if (mChunkParser.FindInt32 (id, &storedInt))
-                    parameter->SetValueWithInt32 (storedInt);
+                    parameter.SetValueWithInt32 (storedInt);
                 break;
             case ValueType::Bool:
                 if (mChunkParser.FindInt32 (id, &storedInt))
-                    parameter->SetValueWithBool (storedInt != 0);
+                    parameter.SetValueWithBool (storedInt != 0);
                 break;
             case ValueType::Double:
                 if (mChunkParser.FindDouble (id, &storedDouble) && std::isfinite (storedDouble))
-                    parameter->SetValueWithDouble (storedDouble);
+                    parameter.SetValueWithDouble (storedDouble);
                 break;
             case ValueType::String:
                 if (mChunkParser.FindString (id, &storedString))
-                    parameter->SetValueWithString (storedString);
+                    parameter.SetValueWithString (storedString);
                 break;
             case ValueType::None:
                 break;
         }
-    }
+
+        return true;
+    });
 
     return AAX_SUCCESS;
 }
@@ -656,59 +639,40 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* iC
     *oIsEqual = 0;
     mChunkParser.LoadChunk (iChunkP);
 
-    for (int32_t index = 0; index < mParameterManager.NumParameters(); ++index)
+    const bool allEqual = visitChunkedParameters (mParameterManager, mFilteredParameters, 664,
+                                                  [this] (const AAX_IParameter& parameter)
     {
-        const AAX_IParameter* parameter = mParameterManager.GetParameter (index);
-
-        if (parameter == nullptr)
-        {
-            AAX_CHostServices::HandleAssertFailure (kAssertFile, 664, "NULL != parameter", kAAX_AssertFlags_Default);
-            continue;
-        }
-
-        if (mFilteredParameters.count (parameter->Identifier()) != 0)
-            continue;
-
-        const char* id = parameter->Identifier();
-        const ProbedValue current = probeValue (*parameter);
+        const char* id = parameter.Identifier();
+        const ProbedValue current = probeValue (parameter);
         double storedDouble = 0.0;
         int32_t storedInt = 0;
         float storedFloat = 0.0f;
+        float currentFloat = 0.0f;
         AAX_CString storedString;
-        bool equal = true;
 
         switch (current.type)
         {
             case ValueType::Float:
-                equal = mChunkParser.FindDouble (id, &storedDouble) && finiteFloat (storedDouble, &storedFloat)
-                     && current.floatValue == storedFloat;
-                break;
+                return mChunkParser.FindDouble (id, &storedDouble) && finiteFloat (storedDouble, &storedFloat)
+                    && current.floatValue == storedFloat;
             case ValueType::Int32:
-                equal = mChunkParser.FindInt32 (id, &storedInt) && current.intValue == storedInt;
-                break;
+                return mChunkParser.FindInt32 (id, &storedInt) && current.intValue == storedInt;
             case ValueType::Bool:
-                equal = mChunkParser.FindInt32 (id, &storedInt) && current.boolValue == (storedInt != 0);
-                break;
+                return mChunkParser.FindInt32 (id, &storedInt) && current.boolValue == (storedInt != 0);
             case ValueType::Double:
-            {
-                float currentFloat = 0.0f;
-                equal = mChunkParser.FindDouble (id, &storedDouble) && finiteFloat (storedDouble, &storedFloat)
-                     && finiteFloat (current.doubleValue, &currentFloat) && currentFloat == storedFloat;
-                break;
-            }
+                return mChunkParser.FindDouble (id, &storedDouble) && finiteFloat (storedDouble, &storedFloat)
+                    && finiteFloat (current.doubleValue, &currentFloat) && currentFloat == storedFloat;
             case ValueType::String:
-                equal = mChunkParser.FindString (id, &storedString)
-                     && std::strcmp (current.stringValue.Get(), storedString.Get()) == 0;
-                break;
+                return mChunkParser.FindString (id, &storedString)
+                    && std::strcmp (current.stringValue.Get(), storedString.Get()) == 0;
             case ValueType::None:
                 break;
         }
 
-        if (! equal)
-            return AAX_SUCCESS;
-    }
+        return true;   // a parameter with no value type has nothing to differ in
+    });
 
-    *oIsEqual = 1;
+    *oIsEqual = allEqual ? 1 : 0;
     return AAX_SUCCESS;
 }
 
@@ -829,21 +793,10 @@ void AAX_CEffectParameters::BuildChunkData() const
 {
     mChunkParser.Clear();
 
-    for (int32_t index = 0; index < mParameterManager.NumParameters(); ++index)
+    visitChunkedParameters (mParameterManager, mFilteredParameters, 812, [this] (const AAX_IParameter& parameter)
     {
-        const AAX_IParameter* parameter = mParameterManager.GetParameter (index);
-
-        if (parameter == nullptr)
-        {
-            AAX_CHostServices::HandleAssertFailure (kAssertFile, 812, "NULL != parameter", kAAX_AssertFlags_Default);
-            continue;
-        }
-
-        if (mFilteredParameters.count (parameter->Identifier()) != 0)
-            continue;
-
-        const char* id = parameter->Identifier();
-        const ProbedValue value = probeValue (*parameter);
+        const char* id = parameter.Identifier();
+        const ProbedValue value = probeValue (parameter);
 
         switch (value.type)
         {
@@ -854,5 +807,7 @@ void AAX_CEffectParameters::BuildChunkData() const
             case ValueType::String: mChunkParser.AddString (id, value.stringValue); break;
             case ValueType::None:   break;
         }
-    }
+
+        return true;
+    });
 }
