@@ -29,7 +29,7 @@ QUINDLE_BUILD_PACKAGES=(
 
 QUINDLE_BENCH_PACKAGES=(libbenchmark-dev)
 
-QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps)
+QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps x11-utils imagemagick)
 
 quindle_jobs() {
     nproc 2>/dev/null || echo 4

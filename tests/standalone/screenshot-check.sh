@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Starts the Standalone build under its own Xvfb server, waits for its window, takes a
+# screenshot of it and checks that the window is there and shows more than a blank fill.
+# Usage: screenshot-check.sh <standalone-binary> <output.png>
+set -euo pipefail
+
+binary=$1
+screenshot=$2
+
+if [ -z "${QUINDLE_UNDER_XVFB:-}" ]; then
+    exec env QUINDLE_UNDER_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24" "$0" "$@"
+fi
+
+home=$(mktemp -d)
+work=$(mktemp -d)
+HOME=$home "$binary" >"$work/standalone.log" 2>&1 &
+pid=$!
+cleanup() {
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    rm -rf "$home" "$work"
+}
+trap cleanup EXIT
+
+window=""
+for _ in $(seq 1 100); do
+    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Quindle"/ { print $1; exit }')
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || { echo "the Standalone exited early:"; cat "$work/standalone.log"; exit 1; }
+    sleep 0.2
+done
+[ -n "$window" ] || { echo "no window named Quindle appeared"; cat "$work/standalone.log"; exit 1; }
+
+# Give the editor a moment to paint its first frame.
+sleep 2
+xwd -id "$window" -silent >"$work/window.xwd"
+convert "xwd:$work/window.xwd" "png:$screenshot"
+
+size=$(identify -format '%w %h' "$screenshot")
+colours=$(identify -format '%k' "$screenshot")
+echo "window $window: ${size/ /x} pixels, $colours colours, saved to $screenshot"
+
+read -r width height <<<"$size"
+[ "$width" -ge 200 ] && [ "$height" -ge 100 ] || { echo "the window is too small"; exit 1; }
+[ "$colours" -ge 16 ] || { echo "the window looks blank"; exit 1; }
