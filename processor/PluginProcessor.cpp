@@ -1,5 +1,6 @@
 #include "PluginProcessor.h"
 
+#include "ChainStages.h"
 #include "Diagnostics.h"
 #include "ParameterIDs.h"
 #include "ParameterText.h"
@@ -47,6 +48,37 @@ bool isFiniteAsFloat (const juce::var& value)
 {
     const auto number = static_cast<double> (value);
     return std::isfinite (number) && std::abs (number) <= std::numeric_limits<float>::max();
+}
+
+// Ramp lengths in seconds.
+constexpr double gainRampSeconds = 0.025;
+constexpr double monoFreqRampSeconds = 0.12;
+
+// "Mono Freq" at or below this is off; a cut-off never goes below the lowest frequency.
+constexpr float monoFreqOff = 9.0f;
+constexpr float lowestMonoFreq = 10.0f;
+
+// While "Mono Freq" ramps, the filter takes new coefficients before every this many samples.
+constexpr int monoFreqCoefficientInterval = 5;
+
+// The work buffer never grows beyond this, whatever size a host announces; longer blocks are
+// processed in parts of this size.
+constexpr int largestWorkBlock = 1 << 16;
+
+float enabledGain (bool enabled, bool flipped) noexcept
+{
+    return (enabled ? 1.0f : 0.0f) * (flipped ? -1.0f : 1.0f);
+}
+
+// The filter's state holds no number when a block fed it one (a NaN or infinite sample, or an
+// overflow); checking what it wrote catches that without reaching into the filter.
+bool allFinite (const float* samples, int numSamples) noexcept
+{
+    for (int i = 0; i < numSamples; ++i)
+        if (! std::isfinite (samples[i]))
+            return false;
+
+    return true;
 }
 } // namespace
 
@@ -109,13 +141,316 @@ juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::creat
 }
 
 //==============================================================================
+QuindleAudioProcessor::RawValue::RawValue (const juce::AudioProcessorValueTreeState& tree, const char* parameterId)
+    : value (*tree.getRawParameterValue (parameterId)),
+      defaultValue ([&]
+      {
+          const auto& parameter = *tree.getParameter (parameterId);
+          return parameter.convertFrom0to1 (parameter.getDefaultValue());
+      }())
+{
+}
+
+float QuindleAudioProcessor::RawValue::get() const noexcept
+{
+    const auto raw = value.load();
+    return std::isfinite (raw) ? raw : defaultValue;
+}
+
+QuindleAudioProcessor::RawValues::RawValues (const juce::AudioProcessorValueTreeState& tree)
+    : inputMidSide (tree, ParameterIDs::inputMidSide),
+      leftEnabled (tree, ParameterIDs::leftEnabled),
+      rightEnabled (tree, ParameterIDs::rightEnabled),
+      phaseFlipLeft (tree, ParameterIDs::phaseFlipLeft),
+      phaseFlipRight (tree, ParameterIDs::phaseFlipRight),
+      stereoSwap (tree, ParameterIDs::stereoSwap),
+      inputMono (tree, ParameterIDs::inputMono),
+      balance (tree, ParameterIDs::balance),
+      stereoPan (tree, ParameterIDs::stereoPan),
+      width (tree, ParameterIDs::width),
+      monoFreq (tree, ParameterIDs::monoFreq),
+      monoCheck (tree, ParameterIDs::monoCheck),
+      outputGain (tree, ParameterIDs::outputGain)
+{
+}
+
+ChainSettings QuindleAudioProcessor::getSettings() const noexcept
+{
+    ChainSettings settings;
+
+    // The choice index stands for its text: 0 "M and S", 1 "M Solo", 2 "S Solo". Reading the
+    // index keeps the audio thread clear of strings.
+    const auto midSide = static_cast<int> (rawValues.inputMidSide.get());
+    settings.midOn = midSide != 2;
+    settings.sideOn = midSide != 1;
+
+    settings.leftOn = rawValues.leftEnabled.get() != 0.0f;
+    settings.rightOn = rawValues.rightEnabled.get() != 0.0f;
+    settings.flipLeft = rawValues.phaseFlipLeft.get() != 0.0f;
+    settings.flipRight = rawValues.phaseFlipRight.get() != 0.0f;
+    settings.swap = rawValues.stereoSwap.get() != 0.0f;
+    settings.inputMono = rawValues.inputMono.get() != 0.0f;
+
+    settings.balance = static_cast<int> (rawValues.balance.get());
+    settings.pan = static_cast<float> (settings.balance) / 100.0f;
+    settings.stereoPan = rawValues.stereoPan.get() != 0.0f;
+
+    settings.width = rawValues.width.get();
+    settings.widthOffset = settings.width - 1.0f;
+
+    // The nudge keeps a value stored a hair below a whole number from rounding down.
+    settings.monoFreqHz = static_cast<int> (std::floor (static_cast<double> (rawValues.monoFreq.get()) + 1.5e-8 + 0.5));
+    settings.monoCheck = rawValues.monoCheck.get() != 0.0f;
+    settings.outputGainDb = rawValues.outputGain.get();
+    return settings;
+}
+
+//==============================================================================
 const juce::String QuindleAudioProcessor::getName() const { return "Quindle"; }
 
-void QuindleAudioProcessor::prepareToPlay (double, int) {}
+void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBlockSize)
+{
+    // A rate or size no audio can have leaves the chain unprepared, so blocks pass untouched.
+    if (! (std::isfinite (newSampleRate) && newSampleRate > 0.0) || maximumBlockSize < 1)
+    {
+        sampleRate = 0.0;
+        return;
+    }
+
+    const auto s = getSettings();
+    sampleRate = newSampleRate;
+    workBuffer.setSize (3, juce::jmin (maximumBlockSize, largestWorkBlock));
+
+    for (auto* smoother : { &midSmoother, &sideSmoother, &leftSmoother, &rightSmoother, &outputGainSmoother, &widthSmoother })
+        smoother->reset (sampleRate, gainRampSeconds);
+
+    monoFreqSmoother.reset (sampleRate, monoFreqRampSeconds);
+
+    // Start where the first block will aim, so nothing ramps from stale values.
+    midSmoother.setCurrentAndTargetValue (s.midOn ? 1.0f : 0.0f);
+    sideSmoother.setCurrentAndTargetValue (s.sideOn ? 1.0f : 0.0f);
+    leftSmoother.setCurrentAndTargetValue (enabledGain (s.leftOn, s.flipLeft));
+    rightSmoother.setCurrentAndTargetValue (enabledGain (s.rightOn, s.flipRight));
+    outputGainSmoother.setCurrentAndTargetValue (s.outputGainDb);
+    monoFreqSmoother.setCurrentAndTargetValue (static_cast<float> (s.monoFreqHz));
+    widthSmoother.setCurrentAndTargetValue (s.widthOffset);
+
+    // The two panners glide from where they were to the present pan.
+    panner.prepare ({ sampleRate, static_cast<juce::uint32> (maximumBlockSize), 2 });
+    panner.setRule (juce::dsp::PannerRule::sin3dB);
+    panner.setPan (juce::jlimit (-1.0f, 1.0f, s.pan));
+    truePanner.prepare ({ sampleRate, static_cast<juce::uint32> (maximumBlockSize), 2 });
+    truePanner.setPan (s.pan);
+
+    // The filter starts with first-order pass-through coefficients; the chain gives it
+    // second-order ones, and the change of order makes it reallocate its state. Doing that here
+    // keeps the allocation off the audio thread. A pass-through passes and keeps a zero state
+    // whatever its order, so the audio is the same.
+    if (sideFilter.coefficients->getFilterOrder() != 2)
+        *sideFilter.coefficients = std::array<float, 6> { 1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f };
+
+    sideFilter.reset();
+}
 
 void QuindleAudioProcessor::releaseResources() {}
 
-void QuindleAudioProcessor::processBlock (juce::AudioBuffer<float>&, juce::MidiBuffer&) {}
+void QuindleAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    const juce::ScopedNoDenormals noDenormals;
+    const auto numSamples = buffer.getNumSamples();
+    const auto numChannels = buffer.getNumChannels();
+
+    if (numSamples <= 0 || sampleRate <= 0.0 || numChannels < 2)
+        return;
+
+    auto* const* channels = buffer.getArrayOfWritePointers();
+    const auto chunkSize = workBuffer.getNumSamples();
+
+    if (numSamples <= chunkSize)
+    {
+        processChunk (channels, numChannels, numSamples);
+        return;
+    }
+
+    // A host may send more than it announced, and the work buffer holds only the announced size:
+    // such a block runs as consecutive blocks of that size. At most 32 channels take part, the
+    // framework's own limit for referring to channels without allocating.
+    float* chunk[32];
+    const auto numChunkChannels = juce::jmin (numChannels, static_cast<int> (std::size (chunk)));
+
+    for (int start = 0; start < numSamples; start += chunkSize)
+    {
+        for (int channel = 0; channel < numChunkChannels; ++channel)
+            chunk[channel] = channels[channel] + start;
+
+        processChunk (chunk, numChunkChannels, juce::jmin (chunkSize, numSamples - start));
+    }
+}
+
+void QuindleAudioProcessor::processChunk (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    using namespace quindle::chain;
+
+    const auto s = getSettings();
+
+    for (int channel = getTotalNumInputChannels(); channel < juce::jmin (numChannels, getTotalNumOutputChannels()); ++channel)
+        juce::FloatVectorOperations::clear (channels[channel], numSamples);
+
+    auto* left = channels[0];
+    auto* right = channels[1];
+
+    if (getTotalNumInputChannels() == 1)
+        juce::FloatVectorOperations::copy (right, left, numSamples);
+
+    setRampTargets (s);
+
+    auto* side = workBuffer.getWritePointer (0);
+    auto* mid = workBuffer.getWritePointer (1);
+
+    encodeMidSide (left, right, side, mid, numSamples);
+    applyBlockRamp (midSmoother, mid, numSamples);
+    applyBlockRamp (sideSmoother, side, numSamples);
+    decodeMidSide (mid, side, left, right, numSamples);
+
+    applyBlockRamp (leftSmoother, left, numSamples);
+    applyBlockRamp (rightSmoother, right, numSamples);
+
+    if (s.swap)
+        std::swap_ranges (left, left + numSamples, right);
+
+    if (s.inputMono)
+        sumToMono (left, right, numSamples);
+
+    encodeMidSide (left, right, side, mid, numSamples);
+    applyWidth (side, numSamples);
+    highPassSide (side, numSamples);
+    decodeMidSide (mid, side, left, right, numSamples);
+
+    pan (s, channels, numChannels, numSamples);
+
+    if (s.monoCheck)
+        sumToMono (left, right, numSamples);
+
+    applyOutputGain (channels, numChannels, numSamples);
+}
+
+void QuindleAudioProcessor::setRampTargets (const ChainSettings& s) noexcept
+{
+    using quindle::setRampTarget;
+
+    setRampTarget (midSmoother, s.midOn ? 1.0f : 0.0f);
+    setRampTarget (sideSmoother, s.sideOn ? 1.0f : 0.0f);
+    // Enable and polarity share one ramp: a flip sweeps the gain from +1 through 0 to -1.
+    setRampTarget (leftSmoother, enabledGain (s.leftOn, s.flipLeft));
+    setRampTarget (rightSmoother, enabledGain (s.rightOn, s.flipRight));
+    setRampTarget (outputGainSmoother, s.outputGainDb);
+
+    // Turning the high-pass on ramps up from the lowest cut-off, not from "off".
+    const auto monoFreqHz = static_cast<float> (s.monoFreqHz);
+
+    if (! monoFreqSmoother.isSmoothing() && monoFreqHz >= lowestMonoFreq && monoFreqSmoother.getCurrentValue() < lowestMonoFreq)
+        monoFreqSmoother.setCurrentAndTargetValue (lowestMonoFreq);
+
+    setRampTarget (monoFreqSmoother, monoFreqHz);
+    setRampTarget (widthSmoother, s.widthOffset);
+}
+
+float QuindleAudioProcessor::widthGainOf (float widthOffset) const noexcept
+{
+    // Below 100 % the side signal is cut linearly to silence at 0 %; above, it is boosted by up
+    // to 6 dB at 200 %.
+    if (widthOffset < 0.0f)
+        return widthCutRange.convertFrom0to1 (widthOffset + 1.0f);
+
+    return juce::Decibels::decibelsToGain (widthBoostRange.convertFrom0to1 (widthOffset));
+}
+
+void QuindleAudioProcessor::applyWidth (float* side, int numSamples) noexcept
+{
+    if (! widthSmoother.isSmoothing())
+    {
+        quindle::chain::applyConstantGain (side, numSamples, widthGainOf (widthSmoother.getTargetValue()));
+        return;
+    }
+
+    for (int i = 0; i < numSamples; ++i)
+        side[i] *= widthGainOf (widthSmoother.getNextValue());
+}
+
+void QuindleAudioProcessor::setSideHighPass (float frequencyHz) noexcept
+{
+    // Assigned into the coefficient set the filter holds: no new object on the audio thread.
+    *sideFilter.coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, juce::jmax (lowestMonoFreq, frequencyHz));
+}
+
+void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
+{
+    const auto frequency = monoFreqSmoother.getNextValue();
+
+    if (frequency <= monoFreqOff)
+    {
+        sideFilter.reset();
+        return;
+    }
+
+    if (monoFreqSmoother.isSmoothing())
+    {
+        // The cut-off follows the ramp in steps of five samples, counted afresh in every block.
+        for (int i = 0; i < numSamples; ++i)
+        {
+            if ((i + 1) % monoFreqCoefficientInterval == 0)
+                setSideHighPass (monoFreqSmoother.skip (monoFreqCoefficientInterval));
+
+            side[i] = sideFilter.processSample (side[i]);
+        }
+
+        sideFilter.snapToZero();
+    }
+    else
+    {
+        setSideHighPass (frequency);
+        juce::dsp::AudioBlock<float> block (&side, 1, static_cast<size_t> (numSamples));
+        sideFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
+    }
+
+    // One NaN or infinite sample would otherwise stay in the filter's state for good.
+    if (! allFinite (side, numSamples))
+        sideFilter.reset();
+}
+
+void QuindleAudioProcessor::pan (const ChainSettings& s, float* const* channels, int numChannels, int numSamples) noexcept
+{
+    panner.setPan (juce::jlimit (-1.0f, 1.0f, s.pan));
+    truePanner.setPan (s.pan);
+
+    // The idle law is held at the present pan, so a switch of law starts without a ramp.
+    juce::dsp::AudioBlock<float> block (channels, 2, static_cast<size_t> (numSamples));
+    const juce::dsp::ProcessContextReplacing<float> context (block);
+
+    if (! s.stereoPan)
+    {
+        truePanner.reset();
+
+        if (numChannels == 2)
+            panner.process (context);
+    }
+    else
+    {
+        panner.reset();
+
+        if (numChannels == 2)
+            truePanner.process (context);
+    }
+}
+
+void QuindleAudioProcessor::applyOutputGain (float* const* channels, int numChannels, int numSamples) noexcept
+{
+    const auto startGain = juce::Decibels::decibelsToGain (outputGainSmoother.getCurrentValue());
+    const auto endGain = juce::Decibels::decibelsToGain (outputGainSmoother.skip (numSamples));
+
+    for (int channel = 0; channel < numChannels; ++channel)
+        quindle::chain::applyGainRamp (channels[channel], numSamples, startGain, endGain);
+}
 
 double QuindleAudioProcessor::getTailLengthSeconds() const { return 0.0; }
 bool QuindleAudioProcessor::acceptsMidi() const            { return false; }

@@ -1,8 +1,34 @@
 #pragma once
 
-#include <juce_audio_processors/juce_audio_processors.h>
+#include "LinearSmoother.h"
+#include "TruePanner.h"
 
+#include <juce_audio_processors/juce_audio_processors.h>
+#include <juce_dsp/juce_dsp.h>
+
+#include <atomic>
 #include <memory>
+
+/** Every parameter value the chain needs, read once per block. */
+struct ChainSettings
+{
+    bool midOn = true;
+    bool sideOn = true;
+    bool leftOn = true;
+    bool rightOn = true;
+    bool flipLeft = false;
+    bool flipRight = false;
+    bool swap = false;
+    bool inputMono = false;
+    int balance = 0;          // -100 (left) .. 100 (right)
+    float pan = 0.0f;         // balance / 100
+    bool stereoPan = false;   // false: balance law, true: stereo pan law
+    float width = 0.0f;       // 0 .. 2, 1 = unchanged
+    float widthOffset = 0.0f; // width - 1
+    int monoFreqHz = 0;       // 9 is off
+    bool monoCheck = false;
+    float outputGainDb = 0.0f;
+};
 
 /** The audio processor of one Quindle instance.
 
@@ -46,13 +72,61 @@ public:
     /** The 13 parameters in their index order. */
     static juce::AudioProcessorValueTreeState::ParameterLayout createParameterLayout();
 
+    /** The parameters' present values; lock-free, any thread. A value that is not finite (a
+        host can send NaN) reads as the parameter's default. */
+    ChainSettings getSettings() const noexcept;
+
     juce::AudioProcessorValueTreeState apvts;
 
     /** The per-user settings file, shared with every editor of this instance. */
     std::shared_ptr<juce::PropertiesFile> propertiesFile;
 
 private:
+    /** One parameter's value as the parameter tree keeps it, for the audio thread. */
+    class RawValue
+    {
+    public:
+        RawValue (const juce::AudioProcessorValueTreeState&, const char* parameterId);
+        float get() const noexcept;
+
+    private:
+        const std::atomic<float>& value;
+        float defaultValue;
+    };
+
+    // The audio thread's view of the parameters, in parameter index order.
+    struct RawValues
+    {
+        explicit RawValues (const juce::AudioProcessorValueTreeState&);
+        RawValue inputMidSide, leftEnabled, rightEnabled, phaseFlipLeft, phaseFlipRight, stereoSwap,
+                 inputMono, balance, stereoPan, width, monoFreq, monoCheck, outputGain;
+    };
+
     void keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const;
+
+    void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;
+    void setRampTargets (const ChainSettings&) noexcept;
+    void applyWidth (float* side, int numSamples) noexcept;
+    void highPassSide (float* side, int numSamples) noexcept;
+    void setSideHighPass (float frequencyHz) noexcept;
+    void pan (const ChainSettings&, float* const* channels, int numChannels, int numSamples) noexcept;
+    void applyOutputGain (float* const* channels, int numChannels, int numSamples) noexcept;
+    float widthGainOf (float widthOffset) const noexcept;
+
+    const RawValues rawValues { apvts };
+
+    // The signal chain. Written only by prepareToPlay and processBlock, which never overlap.
+    double sampleRate = 0.0;
+    juce::AudioBuffer<float> workBuffer; // channel 0 the side signal, channel 1 the mid signal
+    quindle::LinearSmoother midSmoother, sideSmoother, leftSmoother, rightSmoother;
+    quindle::LinearSmoother outputGainSmoother; // dB
+    quindle::LinearSmoother monoFreqSmoother;   // Hz, 9 and below is off
+    quindle::LinearSmoother widthSmoother;      // width - 1
+    juce::dsp::Panner<float> panner;            // the balance law
+    juce::ovk::TruePanner<float, 1> truePanner; // the stereo pan law
+    juce::NormalisableRange<float> widthBoostRange { 0.0f, 6.0f, 0.0f, 1.0f };
+    juce::NormalisableRange<float> widthCutRange { 0.0f, 1.0f, 0.0f, 1.0f };
+    juce::dsp::IIR::Filter<float> sideFilter;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (QuindleAudioProcessor)
 };

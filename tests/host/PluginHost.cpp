@@ -59,4 +59,22 @@ void processSilence (juce::AudioPluginInstance& instance, int numSamples)
     juce::MidiBuffer midi;
     instance.processBlock (buffer, midi);
 }
+
+std::vector<std::vector<float>> render (juce::AudioPluginInstance& instance, const std::vector<std::vector<float>>& input, int blockSize)
+{
+    auto output = input;
+    const auto numSamples = input.front().size();
+    juce::MidiBuffer midi;
+
+    for (size_t start = 0; start < numSamples; start += static_cast<size_t> (blockSize))
+    {
+        const auto length = static_cast<int> (std::min (numSamples - start, static_cast<size_t> (blockSize)));
+        float* channels[] { output[0].data() + start, output[1].data() + start };
+        juce::AudioBuffer<float> block (channels, 2, length);
+        instance.processBlock (block, midi);
+        midi.clear();
+    }
+
+    return output;
+}
 } // namespace quindle::host

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quindle::host
 {
@@ -34,4 +35,7 @@ void runMessageLoopFor (int milliseconds);
 
 /** Runs one block of silence, which also carries pending parameter changes both ways. */
 void processSilence (juce::AudioPluginInstance&, int numSamples);
+
+/** Runs a stereo signal through the instance in blocks of blockSize; returns the output. */
+std::vector<std::vector<float>> render (juce::AudioPluginInstance&, const std::vector<std::vector<float>>& input, int blockSize);
 } // namespace quindle::host

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "HostObject.h"
+
+#include <vector>
+
+namespace aaxhost
+{
+    /** The host's component factory: makes collections, effect and component descriptors,
+        property maps and page tables, each a new object offering the versions the host's
+        options give, and hands out the host-services object. */
+    class ComponentFactory : public HostObject
+    {
+    public:
+        explicit ComponentFactory (Host& host);
+        ~ComponentFactory() override;
+
+        struct Creation
+        {
+            acfCLSID component;
+            acfIID iid;
+            ACFRESULT result;
+            HostObject* object;   // null for an unknown component
+        };
+        /** Every CreateComponent call, in order. */
+        std::vector<Creation> creations() const;
+
+    private:
+        ACFRESULT create (const acfCLSID& component, IACFUnknown* outer, const acfIID& iid, void** out);
+        HostObject* make (const acfCLSID& component);
+
+        class Interface;
+        std::vector<std::unique_ptr<Interface>> mFacets;
+        std::vector<Creation> mCreations;
+    };
+} // namespace aaxhost

@@ -1,0 +1,93 @@
+#include "EffectDescriptor.h"
+
+#include "ComponentDescriptor.h"
+#include "Host.h"
+
+#include "AAX_IACFEffectDescriptor.h"
+#include "AAX_UIDs.h"
+
+namespace aaxhost
+{
+    class EffectDescriptor::Interface final : public Facet<AAX_IACFEffectDescriptor_V2, EffectDescriptor>
+    {
+    public:
+        using Facet::Facet;
+
+        AAX_Result AddComponent (IACFUnknown* component) override
+        {
+            auto* descriptor = owner().host().resolve<ComponentDescriptor> ("EffectDescriptor::AddComponent", component);
+            return change ("AddComponent", [&] { records().components.push_back (descriptor); });
+        }
+
+        AAX_Result AddName (const char* name) override
+        {
+            return change ("AddName", [&] { records().names.push_back (textOf (name)); });
+        }
+
+        AAX_Result AddCategory (uint32_t category) override
+        {
+            return change ("AddCategory", [&] { records().categories.push_back (category); });
+        }
+
+        AAX_Result AddCategoryBypassParameter (uint32_t category, AAX_CParamID parameterID) override
+        {
+            return change ("AddCategoryBypassParameter",
+                           [&] { records().bypassParameters.emplace_back (category, textOf (parameterID)); });
+        }
+
+        AAX_Result AddProcPtr (void* procPtr, AAX_CProcPtrID id) override
+        {
+            return change ("AddProcPtr", [&] { records().procPtrs.push_back ({ procPtr, id }); });
+        }
+
+        AAX_Result SetProperties (IACFUnknown* properties) override
+        {
+            auto snapshot = PropertySnapshot::of (owner().host(), properties);
+            return change ("SetProperties", [&] { records().properties.push_back (std::move (snapshot)); });
+        }
+
+        AAX_Result AddResourceInfo (AAX_EResourceType type, const char* info) override
+        {
+            return change ("AddResourceInfo", [&] { records().resources.push_back ({ type, textOf (info) }); });
+        }
+
+        AAX_Result AddMeterDescription (AAX_CTypeID meterID, const char* name, IACFUnknown* properties) override
+        {
+            auto snapshot = PropertySnapshot::of (owner().host(), properties);
+            return change ("AddMeterDescription",
+                           [&] { records().meters.push_back ({ meterID, textOf (name), std::move (snapshot) }); });
+        }
+
+        AAX_Result AddControlMIDINode (AAX_CTypeID nodeID, AAX_EMIDINodeType type, const char name[], uint32_t channelMask) override
+        {
+            return change ("AddControlMIDINode",
+                           [&] { records().midiNodes.push_back ({ nodeID, type, textOf (name), channelMask }); });
+        }
+
+    private:
+        Description& records() const { return owner().mDescription; }
+    };
+
+    EffectDescriptor::EffectDescriptor (Host& host, Versions offered)
+        : HostObject (host, "EffectDescriptor", offered)
+    {
+        offerFacets (*this, mFacets, { IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2 });
+    }
+
+    EffectDescriptor::~EffectDescriptor() = default;
+
+    EffectDescriptor::Description EffectDescriptor::description() const
+    {
+        const std::lock_guard<std::mutex> lock (mMutex);
+        return mDescription;
+    }
+
+    void* EffectDescriptor::procPtr (AAX_CProcPtrID id) const
+    {
+        const std::lock_guard<std::mutex> lock (mMutex);
+        for (auto entry = mDescription.procPtrs.rbegin(); entry != mDescription.procPtrs.rend(); ++entry)
+            if (entry->id == id)
+                return entry->pointer;
+        return nullptr;
+    }
+} // namespace aaxhost

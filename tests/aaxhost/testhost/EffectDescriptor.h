@@ -1,0 +1,68 @@
+#pragma once
+
+#include "HostObject.h"
+#include "PropertyMap.h"
+
+#include <vector>
+
+namespace aaxhost
+{
+    class ComponentDescriptor;
+
+    /** The host's description of one effect (two versions). */
+    class EffectDescriptor : public HostObject
+    {
+    public:
+        EffectDescriptor (Host& host, Versions offered);
+        ~EffectDescriptor() override;
+
+        struct ProcPtr
+        {
+            void* pointer;
+            AAX_CProcPtrID id;
+        };
+
+        struct Meter
+        {
+            AAX_CTypeID id;
+            std::string name;
+            PropertySnapshot properties;
+        };
+
+        struct MIDINode
+        {
+            AAX_CTypeID id;
+            AAX_EMIDINodeType type;
+            std::string name;
+            uint32_t channelMask;
+        };
+
+        struct Resource
+        {
+            AAX_EResourceType type;
+            std::string info;
+        };
+
+        struct Description
+        {
+            std::vector<ComponentDescriptor*> components;   // null entries for foreign objects
+            std::vector<std::string> names;
+            std::vector<uint32_t> categories;
+            std::vector<std::pair<uint32_t, std::string>> bypassParameters;
+            std::vector<ProcPtr> procPtrs;
+            std::vector<PropertySnapshot> properties;
+            std::vector<Resource> resources;
+            std::vector<Meter> meters;
+            std::vector<MIDINode> midiNodes;
+        };
+
+        Description description() const;
+        /** The creation procedure last registered under id, or null. */
+        void* procPtr (AAX_CProcPtrID id) const;
+
+    private:
+        class Interface;
+        std::vector<std::unique_ptr<Interface>> mFacets;
+        Description mDescription;
+    };
+} // namespace aaxhost

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "HostObject.h"
+
+namespace aaxhost
+{
+    /** An unknown that answers no interface of its own: queries go on to the objects given to
+        alsoAsk, in order. The host unknown and an instance's unknown are routers. */
+    class Router : public HostObject
+    {
+    public:
+        Router (Host& host, std::string name);
+
+    private:
+        Facet<IACFUnknown, Router> mFacet;
+    };
+} // namespace aaxhost
