@@ -33,3 +33,67 @@ public:
 private:
     T* mPtr = nullptr;
 };
+
+//==============================================================================
+template <class T>
+ACFPtr<T>::ACFPtr (T* p)
+    : mPtr (p)
+{
+    if (mPtr != nullptr)
+        mPtr->AddRef();
+}
+
+template <class T>
+ACFPtr<T>::ACFPtr (const ACFPtr& other)
+    : ACFPtr (other.mPtr)
+{
+}
+
+template <class T>
+ACFPtr<T>::~ACFPtr()
+{
+    if (mPtr != nullptr)
+        mPtr->Release();
+}
+
+template <class T>
+ACFPtr<T>& ACFPtr<T>::operator= (T* p)
+{
+    if (p == mPtr)
+        return *this;
+
+    // Take the new reference before giving up the old one: releasing first could destroy p when
+    // the old interface was the last holder of both.
+    if (p != nullptr)
+        p->AddRef();
+
+    T* old = mPtr;
+    mPtr = p;
+
+    if (old != nullptr)
+        old->Release();
+
+    return *this;
+}
+
+template <class T>
+ACFPtr<T>& ACFPtr<T>::operator= (const ACFPtr& other)
+{
+    return *this = other.mPtr;
+}
+
+template <class T>
+void** ACFPtr<T>::GetOutPtr()
+{
+    *this = nullptr;
+    return reinterpret_cast<void**> (&mPtr);
+}
+
+template <class T>
+T* ACFPtr<T>::operator->() const
+{
+    if (mPtr == nullptr)
+        throw ACF_E_POINTER;
+
+    return mPtr;
+}

@@ -313,3 +313,20 @@ TEST (TestHostFactory, RefusesAggregationAsAProblem)
     EXPECT_EQ (host.problems().size(), 1u);
     factory->Release();
 }
+
+TEST (TestHostFactory, ObjectsThePluginMakesCanBeSetUpBeforeTheyAreHandedOut)
+{
+    Host host;
+    host.factory().whenMaking ([] (HostObject& made) {
+        if (made.name() == "PropertyMap")
+            made.setResult ("AddProperty", AAX_ERROR_INVALID_ARGUMENT);
+    });
+    auto* factory = static_cast<IACFComponentFactory*> (static_cast<void*> (query (host.unknown(), IID_IACFComponentFactory)));
+
+    void* map = nullptr;
+    ASSERT_EQ (factory->CreateComponent (AAXCompID_AAXPropertyMap, nullptr, IID_IAAXPropertyMapV1, &map), ACF_OK);
+    EXPECT_EQ (static_cast<AAX_IACFPropertyMap*> (map)->AddProperty (AAX_eProperty_ProductID, 1), AAX_ERROR_INVALID_ARGUMENT);
+
+    static_cast<IACFUnknown*> (map)->Release();
+    factory->Release();
+}

@@ -56,11 +56,25 @@ namespace aaxhost
             host().problem ("ComponentFactory::CreateComponent: aggregation is not offered");
 
         HostObject* object = outer == nullptr ? make (component) : nullptr;
+        std::function<void (HostObject&)> setUp;
+        {
+            const std::lock_guard<std::mutex> lock (mMutex);
+            setUp = mSetUp;
+        }
+        if (object != nullptr && setUp)
+            setUp (*object);
+
         const ACFRESULT result = object != nullptr ? object->QueryInterface (iid, out) : ACF_E_NOINTERFACE;
 
         const std::lock_guard<std::mutex> lock (mMutex);
         mCreations.push_back ({ component, iid, result, object });
         return result;
+    }
+
+    void ComponentFactory::whenMaking (std::function<void (HostObject&)> setUp)
+    {
+        const std::lock_guard<std::mutex> lock (mMutex);
+        mSetUp = std::move (setUp);
     }
 
     HostObject* ComponentFactory::make (const acfCLSID& component)

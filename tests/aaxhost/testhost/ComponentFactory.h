@@ -2,6 +2,7 @@
 
 #include "HostObject.h"
 
+#include <functional>
 #include <vector>
 
 namespace aaxhost
@@ -25,6 +26,10 @@ namespace aaxhost
         /** Every CreateComponent call, in order. */
         std::vector<Creation> creations() const;
 
+        /** Called with each object the factory makes, before it is handed out: lets a test set
+            up objects the plug-in creates itself (forced results, versions). */
+        void whenMaking (std::function<void (HostObject&)> setUp);
+
     private:
         ACFRESULT create (const acfCLSID& component, IACFUnknown* outer, const acfIID& iid, void** out);
         HostObject* make (const acfCLSID& component);
@@ -32,5 +37,6 @@ namespace aaxhost
         class Interface;
         std::vector<std::unique_ptr<Interface>> mFacets;
         std::vector<Creation> mCreations;
+        std::function<void (HostObject&)> mSetUp;
     };
 } // namespace aaxhost
