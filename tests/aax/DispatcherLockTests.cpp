@@ -2,6 +2,7 @@
 // executable also runs under ThreadSanitizer, which reports any access the lock fails to order.
 
 #include "AAX_CPacketDispatcher.h"
+#include "support/TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -111,4 +112,35 @@ TEST (DispatcherLock, GuardsTheDispatcherAgainstConcurrentRegistrationAndUpdates
 
     registering.join();
     updating.join();
+}
+
+TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
+{
+    aaxtest::EffectSession session;
+    ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
+    auto& effect = *session.effect;
+    constexpr int kRounds = 2000;
+
+    std::thread updating ([&]
+    {
+        for (int i = 0; i < kRounds; ++i)
+            effect.dispatcher().SetDirty (cDefaultMasterBypassID);
+    });
+
+    std::thread dispatching ([&]
+    {
+        for (int i = 0; i < kRounds; ++i)
+            EXPECT_EQ (effect.GenerateCoefficients(), AAX_SUCCESS);
+    });
+
+    updating.join();
+    dispatching.join();
+
+    // However the two interleaved, the last state is posted once more at most.
+    const auto posted = session.instance.controller().packets().size();
+    EXPECT_GE (posted, 1u);
+    EXPECT_LE (posted, static_cast<size_t> (kRounds));
+    effect.dispatcher().SetDirty (cDefaultMasterBypassID);
+    EXPECT_EQ (effect.GenerateCoefficients(), AAX_SUCCESS);
+    EXPECT_EQ (session.instance.controller().packets().size(), posted + 1);
 }

@@ -98,6 +98,37 @@ TEST (EffectParameters, FailingEffectInitIsReturnedAndFiltersNothing)
     EXPECT_EQ (effect->numChunkedParameters(), 0);
 }
 
+TEST (EffectParameters, FilteringMoreIDsThanThereAreParametersIsReported)
+{
+    struct OverFiltering : TestEffect
+    {
+        OverFiltering() : TestEffect ({ { "Width", "Width", 0.5f } }) {}
+
+        AAX_Result EffectInit() override
+        {
+            FilterParameterIDOnSave ("Balance");
+            FilterParameterIDOnSave ("Balance");
+            FilterParameterIDOnSave (nullptr);
+            FilterParameterIDOnSave ("Output Gain");
+            return TestEffect::EffectInit();
+        }
+    };
+
+    aaxtest::ScopedHostServices services;
+    aaxhost::Host host;
+    aaxhost::Instance instance (host);
+    auto* effect = new OverFiltering();
+
+    EXPECT_EQ (instance.initialize (effect), AAX_SUCCESS);
+
+    EXPECT_EQ (effect->filteredIDs(), (std::set<std::string> { "", "Balance", "Output Gain" }))
+        << "repeats once, null never, and the empty bypass ID of an instance without one";
+    ASSERT_EQ (services.host.assertions.size(), 1u);
+    EXPECT_EQ (services.host.assertions[0].file, "/Library/SDKs/AAX/Libs/AAXLibrary/source/AAX_CEffectParameters");
+    EXPECT_EQ (services.host.assertions[0].line, 125);
+    EXPECT_EQ (services.host.assertions[0].expression, "mNumChunkedParameters >= 0");
+}
+
 TEST (EffectParameters, WithoutAMasterBypassTheBypassIDIsEmpty)
 {
     EffectSession session ({}, { { "Width", "Width", 0.5f } });
