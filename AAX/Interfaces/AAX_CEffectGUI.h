@@ -58,6 +58,8 @@ public:
     const AAX_IEffectParameters* GetEffectParameters() const;
 
 private:
+    void ReleaseEffectParameters();
+
     std::unique_ptr<AAX_VController> mController;
     AAX_IEffectParameters* mEffectParameters = nullptr;   // one reference held
     std::unique_ptr<AAX_VViewContainer> mViewContainer;
