@@ -4,6 +4,8 @@
 #include "Host.h"
 
 #include "AAX_IACFEffectDescriptor.h"
+#include "AAX_IEffectGUI.h"
+#include "AAX_IEffectParameters.h"
 #include "AAX_UIDs.h"
 
 namespace aaxhost
@@ -89,5 +91,25 @@ namespace aaxhost
             if (entry->id == id)
                 return entry->pointer;
         return nullptr;
+    }
+
+    namespace
+    {
+        // The host knows only the interface bases of what a creation procedure returns; the
+        // plug-in's own classes derive from them first, so the pointers are the same.
+        using CreateDataModel = AAX_IEffectParameters* (AAX_CALLBACK*) ();
+        using CreateGUI = AAX_IEffectGUI* (AAX_CALLBACK*) ();
+    }
+
+    IACFUnknown* EffectDescriptor::createDataModel() const
+    {
+        auto* procedure = reinterpret_cast<CreateDataModel> (procPtr (kAAX_ProcPtrID_Create_EffectParameters));
+        return procedure != nullptr ? static_cast<AAX_IACFEffectParameters*> (procedure()) : nullptr;
+    }
+
+    IACFUnknown* EffectDescriptor::createGUI() const
+    {
+        auto* procedure = reinterpret_cast<CreateGUI> (procPtr (kAAX_ProcPtrID_Create_EffectGUI));
+        return procedure != nullptr ? static_cast<AAX_IACFEffectGUI*> (procedure()) : nullptr;
     }
 } // namespace aaxhost

@@ -60,6 +60,12 @@ namespace aaxhost
         /** The creation procedure last registered under id, or null. */
         void* procPtr (AAX_CProcPtrID id) const;
 
+        /** A new data-model or GUI object from the creation procedure registered for it, as the
+            host makes one per instance (the object holds no reference yet: Instance::initialize
+            and initializeGUI take the host's); null when no procedure is registered. */
+        IACFUnknown* createDataModel() const;
+        IACFUnknown* createGUI() const;
+
     private:
         class Interface;
         std::vector<std::unique_ptr<Interface>> mFacets;

@@ -17,10 +17,15 @@
 //   instance.automation().deliverPending();          // UpdateParameterNormalizedValue
 //   instance.controller().packets();
 //
+//   A whole bundle: its registered creation procedures make the objects
+//   (effectDescriptor.createDataModel(), createGUI()), an Algorithm runs a registered component's
+//   process procedure over blocks of audio, and HostString receives the plug-in's texts.
+//
 // Every call is in host.log() with the version it came through; setResult forces an
 // operation's answer; host.outstandingReferences() and host.problems() show what the plug-in
 // left behind or did wrong. The Host owns every object and must outlive the plug-in's objects.
 
+#include "Algorithm.h"
 #include "AutomationDelegate.h"
 #include "CallLog.h"
 #include "Collection.h"
@@ -34,6 +39,7 @@
 #include "Host.h"
 #include "HostObject.h"
 #include "HostServices.h"
+#include "HostString.h"
 #include "Instance.h"
 #include "PageTable.h"
 #include "PageTableController.h"
