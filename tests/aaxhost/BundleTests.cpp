@@ -1,0 +1,505 @@
+// The built AAX bundle as a host meets it: loaded with dlopen, reached only through its seven
+// exports, and driven by the test host from start-up and registration through instances, their
+// parameters, chunks, audio and editor, to unloading.
+
+#include "aax/support/ChunkBuffer.h"
+#include "processor/ChainFormulas.h"
+#include "testhost/TestHost.h"
+
+#include "AAX_IACFEffectGUI.h"
+#include "AAX_IACFEffectParameters.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
+
+using namespace aaxhost;
+
+namespace
+{
+    constexpr uint32_t kManufacturer = 0x56656D6Bu;   // 'Vemk'
+    constexpr uint32_t kProduct = 0x5A6F7270u;        // 'Zorp'
+    constexpr AAX_CTypeID kElckChunk = 0x656C636Bu;   // 'elck'
+    constexpr AAX_CTypeID kJuceChunk = 0x6A756365u;   // 'juce'
+    constexpr double kSampleRate = 48000.0;
+    constexpr int kBlockSize = 512;
+
+    struct ExpectedParameter
+    {
+        const char* id;
+        const char* name;
+        double normalisedDefault;
+        const char* defaultText;
+    };
+
+    // The processor's 13 parameters in index order, then the master bypass the wrapper adds.
+    const ExpectedParameter expectedParameters[] {
+        { "Input M/S", "In M/S", 0.0, "M and S" },
+        { "L Enabled", "In L", 1.0, "On" },
+        { "R Enabled", "In R", 1.0, "On" },
+        { "Phase Flip L", "In L Phase Flip", 0.0, "Off" },
+        { "Phase Flip R", "In R Phase Flip", 0.0, "Off" },
+        { "Stereo Swap", "In Stereo Swap", 0.0, "Off" },
+        { "Input Mono", "In Mono", 0.0, "Off" },
+        { "Balance", "Balance", 0.5, "0.0" },
+        { "Stereo Pan", "Stereo Pan", 0.0, "Off" },
+        { "Width", "Width", 0.5, "100" },
+        { "Mono Freq", "Mono Freq", 0.0, "Off" },
+        { "Mono Check", "Out Mono", 0.0, "Off" },
+        { "Output Gain", "Out Gain", 0.5, "0.0" },
+        { "MasterBypassID", "Master Bypass", 0.0, "Off" },
+    };
+
+    using Startup = ACFRESULT (*) (IACFUnknown*);
+    using RegisterPlugin = ACFRESULT (*) (IACFUnknown*, IACFPluginDefinition**);
+    using RegisterComponent = ACFRESULT (*) (IACFUnknown*, ACFUInt32, IACFComponentDefinition**);
+    using GetClassFactory = ACFRESULT (*) (IACFUnknown*, const acfCLSID&, const acfIID&, void**);
+    using CanUnloadNow = ACFRESULT (*) (IACFUnknown*);
+    using Shutdown = ACFRESULT (*) (IACFUnknown*);
+    using GetSDKVersion = ACFRESULT (*) (uint64_t*);
+
+    std::optional<AAX_CPropertyValue> propertyOf (const ComponentDescriptor::ProcessProc& proc, AAX_EProperty property)
+    {
+        const auto& values = proc.properties.contents.values;
+        const auto entry = values.find (property);
+        return entry != values.end() ? std::optional<AAX_CPropertyValue> (entry->second) : std::nullopt;
+    }
+
+    /** The loaded bundle after start-up and registration, as a host has it when it scans. */
+    class LoadedBundle : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            bundle = dlopen (QUINDLE_AAX_BUNDLE, RTLD_NOW | RTLD_LOCAL);
+            ASSERT_NE (bundle, nullptr) << dlerror();
+
+            startup = exported<Startup> ("ACFStartup");
+            registerPlugin = exported<RegisterPlugin> ("ACFRegisterPlugin");
+            registerComponent = exported<RegisterComponent> ("ACFRegisterComponent");
+            getClassFactory = exported<GetClassFactory> ("ACFGetClassFactory");
+            canUnloadNow = exported<CanUnloadNow> ("ACFCanUnloadNow");
+            shutdown = exported<Shutdown> ("ACFShutdown");
+            getSDKVersion = exported<GetSDKVersion> ("ACFGetSDKVersion");
+            ASSERT_TRUE (startup && registerPlugin && registerComponent && getClassFactory && canUnloadNow && shutdown
+                         && getSDKVersion);
+
+            ASSERT_EQ (startup (host.unknown()), ACF_OK);
+            ASSERT_EQ (registerPlugin (host.unknown(), &definition), ACF_OK);
+            ASSERT_EQ (host.objects<Collection>().size(), 1u);
+            collection = host.objects<Collection>()[0];
+            const auto effects = collection->description().effects;
+            ASSERT_EQ (effects.size(), 1u);
+            ASSERT_NE (effects[0].descriptor, nullptr);
+            effect = effects[0].descriptor;
+        }
+
+        void TearDown() override
+        {
+            if (bundle == nullptr)
+                return;
+
+            if (definition != nullptr)
+                definition->Release();
+            if (canUnloadNow != nullptr)
+            {
+                EXPECT_EQ (canUnloadNow (host.unknown()), 0) << "every object of the bundle is gone";
+                EXPECT_EQ (shutdown (host.unknown()), ACF_OK);
+            }
+            EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+            EXPECT_TRUE (host.problems().empty());
+            EXPECT_TRUE (host.services().assertions().empty());
+            EXPECT_EQ (dlclose (bundle), 0) << dlerror();
+        }
+
+        template <typename Function>
+        Function exported (const char* name) const
+        {
+            return reinterpret_cast<Function> (dlsym (bundle, name));
+        }
+
+        /** The registered component for one pair of main stem formats. */
+        const ComponentDescriptor* componentFor (AAX_EStemFormat input, AAX_EStemFormat output) const
+        {
+            for (const auto* component : effect->description().components)
+            {
+                const auto procs = component->description().processProcs;
+                if (! procs.empty() && propertyOf (procs[0], AAX_eProperty_InputStemFormat) == input
+                    && propertyOf (procs[0], AAX_eProperty_OutputStemFormat) == output)
+                    return component;
+            }
+            return nullptr;
+        }
+
+        Host host;
+        void* bundle = nullptr;
+        Startup startup = nullptr;
+        RegisterPlugin registerPlugin = nullptr;
+        RegisterComponent registerComponent = nullptr;
+        GetClassFactory getClassFactory = nullptr;
+        CanUnloadNow canUnloadNow = nullptr;
+        Shutdown shutdown = nullptr;
+        GetSDKVersion getSDKVersion = nullptr;
+        IACFPluginDefinition* definition = nullptr;
+        Collection* collection = nullptr;
+        EffectDescriptor* effect = nullptr;
+    };
+
+    /** One Quindle instance: its data-model object made by the registered procedure and
+        initialised by the host. */
+    struct QuindleInstance
+    {
+        explicit QuindleInstance (Host& host, const EffectDescriptor& effect, InstanceOptions options = {})
+            : instance (host, options)
+        {
+            initializeResult = instance.initialize (effect.createDataModel());
+        }
+
+        AAX_IACFEffectParameters& dataModel() const { return *instance.effect(); }
+
+        double normalisedValue (const char* id) const
+        {
+            double value = -1.0;
+            EXPECT_EQ (dataModel().GetParameterNormalizedValue (id, &value), AAX_SUCCESS) << id;
+            return value;
+        }
+
+        std::string textOf (const char* id, double normalised) const
+        {
+            HostString text;
+            EXPECT_EQ (dataModel().GetParameterStringFromValue (id, normalised, &text, 100), AAX_SUCCESS) << id;
+            return text.text();
+        }
+
+        /** The chunk as the host saves it: size first, then the data. */
+        aaxtest::ChunkBuffer chunk (AAX_CTypeID id) const
+        {
+            uint32_t size = 0;
+            EXPECT_EQ (dataModel().GetChunkSize (id, &size), AAX_SUCCESS);
+            aaxtest::ChunkBuffer buffer (static_cast<int32_t> (size));
+            EXPECT_EQ (dataModel().GetChunk (id, buffer.chunk()), AAX_SUCCESS);
+            return buffer;
+        }
+
+        Instance instance;
+        AAX_Result initializeResult = AAX_ERROR_NOT_INITIALIZED;
+    };
+
+    std::vector<std::vector<float>> testSignal (size_t numSamples)
+    {
+        std::vector<std::vector<float>> signal (2, std::vector<float> (numSamples));
+        for (size_t i = 0; i < numSamples; ++i)
+        {
+            const auto t = static_cast<double> (i) / kSampleRate;
+            signal[0][i] = static_cast<float> (0.5 * std::sin (2.0 * quindle::test::pi * 440.0 * t));
+            signal[1][i] = static_cast<float> (0.4 * std::sin (2.0 * quindle::test::pi * 660.0 * t + 1.0));
+        }
+        return signal;
+    }
+
+    /** The signal run through the algorithm block by block. */
+    std::vector<std::vector<float>> render (Algorithm& algorithm, const std::vector<std::vector<float>>& signal)
+    {
+        std::vector<std::vector<float>> output (2);
+        for (size_t start = 0; start < signal[0].size(); start += kBlockSize)
+        {
+            std::vector<std::vector<float>> block;
+            for (const auto& channel : signal)
+                block.emplace_back (channel.begin() + static_cast<std::ptrdiff_t> (start),
+                                    channel.begin() + static_cast<std::ptrdiff_t> (start + kBlockSize));
+            const auto processed = algorithm.process (block);
+            if (processed.size() != 2)
+                return {};
+            for (size_t channel = 0; channel < 2; ++channel)
+                output[channel].insert (output[channel].end(), processed[channel].begin(), processed[channel].end());
+        }
+        return output;
+    }
+
+    /** The largest difference from the expected chain output, from sample `from` on (past the
+        ramps). */
+    double largestError (const std::vector<std::vector<float>>& input, const std::vector<std::vector<float>>& output,
+                         size_t from, const std::function<quindle::test::Sample (double, double)>& expected)
+    {
+        if (output.size() != 2 || output[0].size() != input[0].size())
+            return INFINITY;
+
+        double error = 0.0;
+        for (size_t i = from; i < input[0].size(); ++i)
+        {
+            const auto e = expected (input[0][i], input[1][i]);
+            error = std::max ({ error, std::abs (output[0][i] - e.left), std::abs (output[1][i] - e.right) });
+        }
+        return error;
+    }
+} // namespace
+
+TEST_F (LoadedBundle, ExportsTheEntryPointsAndNothingOfItsInsides)
+{
+    uint64_t version = 0;
+    EXPECT_EQ (getSDKVersion (&version), ACF_OK);
+    EXPECT_EQ (version, 0x0000020501344DC8u);
+
+    IACFComponentDefinition* component = reinterpret_cast<IACFComponentDefinition*> (0x1);
+    EXPECT_EQ (registerComponent (host.unknown(), 0, &component), ACF_OK);
+    EXPECT_EQ (component, nullptr);
+    void* factory = reinterpret_cast<void*> (0x1);
+    EXPECT_EQ (getClassFactory (host.unknown(), IID_IACFUnknown, IID_IACFUnknown, &factory), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ (factory, nullptr);
+
+    // A host loads many bundles into one process: none may see another's library or framework.
+    for (const char* inside : { "_Z21GetEffectDescriptionsP15AAX_ICollection", "_Z18createPluginFilterv",
+                                "_ZN11CACFUnknown15m_ActiveObjectsE", "sHostServices" })
+        EXPECT_EQ (dlsym (bundle, inside), nullptr) << inside;
+}
+
+TEST_F (LoadedBundle, RegistrationDescribesQuindleAndLeavesNothingBehind)
+{
+    const auto description = collection->description();
+    EXPECT_EQ (description.effects[0].id, "com.Norvane.Quindle");
+    EXPECT_EQ (description.manufacturerNames, std::vector<std::string> { "Norvane" });
+    EXPECT_EQ (description.packageNames, (std::vector<std::string> { "Quindle", "Quindle" }));
+    EXPECT_EQ (description.packageVersion, 0x010200u);
+    EXPECT_EQ (static_cast<IACFUnknown*> (definition), collection->pluginDefinition().unknown());
+
+    const auto effectDescription = effect->description();
+    EXPECT_EQ (effectDescription.names, std::vector<std::string> { "Quindle" });
+    EXPECT_EQ (effectDescription.categories, std::vector<uint32_t> { 512 });
+    EXPECT_NE (effect->procPtr (kAAX_ProcPtrID_Create_EffectParameters), nullptr);
+    EXPECT_NE (effect->procPtr (kAAX_ProcPtrID_Create_EffectGUI), nullptr);
+
+    // Mono or stereo in, stereo out: one component per pair, each with its own plug-in ID.
+    ASSERT_EQ (effectDescription.components.size(), 2u);
+    ASSERT_NE (componentFor (AAX_eStemFormat_Mono, AAX_eStemFormat_Stereo), nullptr);
+    ASSERT_NE (componentFor (AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo), nullptr);
+
+    const std::vector<std::pair<std::string, AAX_CFieldIndex>> expectedFields {
+        { "AddAudioIn", 0 },     { "AddAudioOut", 1 },    { "AddAudioBufferLength", 2 }, { "AddDataInPort", 3 },
+        { "AddPrivateData", 4 }, { "AddPrivateData", 5 }, { "AddPrivateData", 6 },       { "AddPrivateData", 7 },
+    };
+    std::vector<AAX_CPropertyValue> pluginIDs;
+    const void* processProc = nullptr;
+
+    for (const auto* component : effectDescription.components)
+    {
+        const auto componentDescription = component->description();
+        std::vector<std::pair<std::string, AAX_CFieldIndex>> fields;
+        for (const auto& field : componentDescription.fields)
+            fields.emplace_back (field.operation, field.index);
+        EXPECT_EQ (fields, expectedFields) << "the wrapper's context, field by field";
+
+        ASSERT_EQ (componentDescription.processProcs.size(), 1u);
+        const auto& proc = componentDescription.processProcs[0];
+        EXPECT_EQ (proc.kind, "Native");
+        EXPECT_TRUE (processProc == nullptr || processProc == proc.processProc) << "one process procedure for all";
+        processProc = proc.processProc;
+        EXPECT_EQ (propertyOf (proc, AAX_eProperty_ManufacturerID), kManufacturer);
+        EXPECT_EQ (propertyOf (proc, AAX_eProperty_ProductID), kProduct);
+        EXPECT_EQ (propertyOf (proc, AAX_eProperty_CanBypass), 1);
+        ASSERT_TRUE (propertyOf (proc, AAX_eProperty_PlugInID_Native).has_value());
+        pluginIDs.push_back (*propertyOf (proc, AAX_eProperty_PlugInID_Native));
+    }
+    EXPECT_NE (pluginIDs[0], pluginIDs[1]);
+
+    EXPECT_EQ (host.outstandingReferences() - host.services().references(), 1)
+        << "besides the host services of start-up, only the definition, now the host's: " << host.describeReferences();
+    EXPECT_EQ (canUnloadNow (host.unknown()), 0) << "registration made no lasting objects";
+    EXPECT_TRUE (host.services().traces().empty());
+}
+
+TEST_F (LoadedBundle, AnInstanceOffersTheThirteenParametersAndTheMasterBypassWithTheirTexts)
+{
+    QuindleInstance quindle (host, *effect);
+    ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+    auto& dataModel = quindle.dataModel();
+
+    int32_t count = 0;
+    EXPECT_EQ (dataModel.GetNumberOfParameters (&count), AAX_SUCCESS);
+    ASSERT_EQ (count, 14);
+    HostString bypass;
+    EXPECT_EQ (dataModel.GetMasterBypassParameter (&bypass), AAX_SUCCESS);
+    EXPECT_EQ (bypass.text(), "MasterBypassID");
+
+    std::vector<std::string> registered;
+    for (int32_t index = 0; index < count; ++index)
+    {
+        const auto& expected = expectedParameters[index];
+        SCOPED_TRACE (expected.id);
+        registered.push_back (expected.id);
+
+        HostString id, name;
+        EXPECT_EQ (dataModel.GetParameterIDFromIndex (index, &id), AAX_SUCCESS);
+        EXPECT_EQ (id.text(), expected.id);
+        EXPECT_EQ (dataModel.GetParameterName (expected.id, &name), AAX_SUCCESS);
+        EXPECT_EQ (name.text(), expected.name);
+
+        double normalisedDefault = -1.0;
+        EXPECT_EQ (dataModel.GetParameterDefaultNormalizedValue (expected.id, &normalisedDefault), AAX_SUCCESS);
+        EXPECT_NEAR (normalisedDefault, expected.normalisedDefault, 1.0e-6);
+        EXPECT_NEAR (quindle.normalisedValue (expected.id), expected.normalisedDefault, 1.0e-6) << "a new instance starts at its defaults";
+        EXPECT_EQ (quindle.textOf (expected.id, expected.normalisedDefault), expected.defaultText);
+    }
+    EXPECT_EQ (quindle.instance.automation().registeredParameters(), registered);
+
+    struct TextCase { const char* id; double normalised; const char* text; };
+    const TextCase texts[] {
+        { "Input M/S", 1.0, "S Solo" }, { "Balance", 0.0, "100L" },   { "Balance", 0.315, "37.0L" },
+        { "Balance", 1.0, "100R" },     { "Width", 1.0, "200" },      { "Mono Freq", 1.0, "999Hz" },
+        { "Output Gain", 0.0, "-18.0" }, { "MasterBypassID", 1.0, "On" },
+    };
+    for (const auto& t : texts)
+        EXPECT_EQ (quindle.textOf (t.id, t.normalised), t.text) << t.id << " at " << t.normalised;
+
+    double fromText = -1.0;
+    EXPECT_EQ (dataModel.GetParameterValueFromString ("Width", &fromText, HostString ("150")), AAX_SUCCESS);
+    EXPECT_NEAR (fromText, 0.75, 1.0e-6);
+    HostString shortName;
+    EXPECT_EQ (dataModel.GetParameterNameOfLength ("Input M/S", &shortName, 4), AAX_SUCCESS);
+    EXPECT_EQ (shortName.text(), "In M");
+}
+
+TEST_F (LoadedBundle, AudioRunsThroughTheRegisteredProcessProcedureAndFollowsTheHostsAutomation)
+{
+    using namespace quindle::test;
+    QuindleInstance quindle (host, *effect);
+    ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+    const auto* component = componentFor (AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
+    ASSERT_NE (component, nullptr);
+    Algorithm algorithm (*component, quindle.dataModel(), quindle.instance.controller(), kBlockSize);
+    ASSERT_TRUE (algorithm.problems().empty()) << algorithm.problems()[0];
+    ASSERT_EQ (algorithm.numInputs(), 2);
+    ASSERT_EQ (algorithm.numOutputs(), 2);
+
+    const auto signal = testSignal (8 * kBlockSize);
+    const size_t pastTheRamps = 4 * kBlockSize;   // the gain and width ramps take 25 ms
+    const auto identity = [] (double l, double r) { return Sample { l, r }; };
+
+    EXPECT_LT (largestError (signal, render (algorithm, signal), 0, identity), 1.0e-6) << "the defaults change nothing";
+
+    // A control surface moves Width to 0 %: the host is asked, answers, and the processor follows.
+    auto& automation = quindle.instance.automation();
+    automation.clearEvents();
+    int32_t changesBefore = 0;
+    quindle.dataModel().GetNumberOfChanges (&changesBefore);
+    EXPECT_EQ (quindle.dataModel().SetParameterNormalizedValue ("Width", 0.0), AAX_SUCCESS);
+
+    const auto requests = automation.eventsOf (AutomationDelegate::Event::Kind::setRequest);
+    ASSERT_EQ (requests.size(), 1u);
+    EXPECT_EQ (requests[0].parameterID, "Width");
+    EXPECT_EQ (requests[0].value, 0.0);
+    ASSERT_EQ (automation.deliveries().size(), 1u);
+    EXPECT_EQ (automation.deliveries()[0].result, AAX_SUCCESS);
+    EXPECT_NEAR (quindle.normalisedValue ("Width"), 0.0, 1.0e-9);
+    EXPECT_EQ (quindle.textOf ("Width", quindle.normalisedValue ("Width")), "0");
+    int32_t changesAfter = 0;
+    quindle.dataModel().GetNumberOfChanges (&changesAfter);
+    EXPECT_GT (changesAfter, changesBefore);
+
+    const auto mono = [] (double l, double r) { return withSideGain (l, r, widthGain (0.0)); };
+    EXPECT_LT (largestError (signal, render (algorithm, signal), pastTheRamps, mono), 1.0e-5) << "width 0 % is mono";
+
+    // The master bypass reaches the algorithm as a packet on its data-in port.
+    EXPECT_EQ (quindle.dataModel().SetParameterNormalizedValue ("MasterBypassID", 1.0), AAX_SUCCESS);
+    const auto bypassed = render (algorithm, signal);
+    const auto port = algorithm.portContents (3);
+    EXPECT_TRUE (std::any_of (port.begin(), port.end(), [] (uint8_t byte) { return byte != 0; })) << "bypass on";
+    EXPECT_LT (largestError (signal, bypassed, 0, identity), 1.0e-6) << "bypassed, the input passes unchanged";
+    EXPECT_TRUE (algorithm.problems().empty());
+}
+
+TEST_F (LoadedBundle, AMonoInputInstanceInitialisesOnItsComponentAndRendersStereo)
+{
+    QuindleInstance quindle (host, *effect);
+    ASSERT_EQ (quindle.instance.uninitialize(), AAX_SUCCESS);
+
+    quindle.instance.controller().state.inputStemFormat = AAX_eStemFormat_Mono;
+    ASSERT_EQ (quindle.instance.initialize (effect->createDataModel()), AAX_SUCCESS);
+    const auto* component = componentFor (AAX_eStemFormat_Mono, AAX_eStemFormat_Stereo);
+    ASSERT_NE (component, nullptr);
+    Algorithm algorithm (*component, quindle.dataModel(), quindle.instance.controller(), kBlockSize);
+    ASSERT_EQ (algorithm.numInputs(), 1);
+
+    const auto signal = testSignal (kBlockSize);
+    const auto output = algorithm.process ({ signal[0] });
+    ASSERT_EQ (output.size(), 2u);
+    for (size_t i = 0; i < signal[0].size(); ++i)
+    {
+        ASSERT_NEAR (output[0][i], signal[0][i], 1.0e-6) << "the mono input on both sides, at " << i;
+        ASSERT_NEAR (output[1][i], signal[0][i], 1.0e-6) << i;
+    }
+    EXPECT_TRUE (algorithm.problems().empty());
+}
+
+TEST_F (LoadedBundle, BothChunksRestoreIntoASecondInstance)
+{
+    // Every parameter away from its default, in the normalised values a host sends.
+    const double settings[] { 1.0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0, 0.315, 1.0, 0.75, 0.5, 1.0, 0.25 };
+    QuindleInstance first (host, *effect);
+    ASSERT_EQ (first.initializeResult, AAX_SUCCESS);
+    for (size_t index = 0; index < 13; ++index)
+        ASSERT_EQ (first.dataModel().SetParameterNormalizedValue (expectedParameters[index].id, settings[index]), AAX_SUCCESS);
+
+    int32_t chunks = 0;
+    EXPECT_EQ (first.dataModel().GetNumberOfChunks (&chunks), AAX_SUCCESS);
+    ASSERT_EQ (chunks, 2);
+    std::vector<AAX_CTypeID> ids (2);
+    for (int32_t index = 0; index < chunks; ++index)
+        EXPECT_EQ (first.dataModel().GetChunkIDFromIndex (index, &ids[static_cast<size_t> (index)]), AAX_SUCCESS);
+    EXPECT_EQ (ids, (std::vector<AAX_CTypeID> { kElckChunk, kJuceChunk }));
+
+    for (const auto id : ids)
+    {
+        SCOPED_TRACE (id == kElckChunk ? "elck" : "juce");
+        auto saved = first.chunk (id);
+        ASSERT_GT (saved.chunk()->fSize, 0);
+
+        QuindleInstance second (host, *effect);
+        ASSERT_EQ (second.initializeResult, AAX_SUCCESS);
+        second.instance.automation().clearEvents();
+        EXPECT_EQ (second.dataModel().SetChunk (id, saved.chunk()), AAX_SUCCESS);
+
+        for (size_t index = 0; index < 13; ++index)
+            EXPECT_NEAR (second.normalisedValue (expectedParameters[index].id), settings[index], 1.0e-4) << expectedParameters[index].id;
+        EXPECT_NEAR (second.normalisedValue ("MasterBypassID"), 0.0, 1.0e-9) << "the bypass is no part of either chunk";
+        EXPECT_GE (second.instance.automation().eventsOf (AutomationDelegate::Event::Kind::setRequest).size(), 13u)
+            << "the host hears of every restored value";
+
+        AAX_CBoolean equal = 0;
+        auto active = first.chunk (kElckChunk);
+        EXPECT_EQ (second.dataModel().CompareActiveChunk (active.chunk(), &equal), AAX_SUCCESS);
+        EXPECT_EQ (equal, 1) << "the second instance now holds the first one's settings";
+    }
+}
+
+TEST_F (LoadedBundle, TheEditorIsCreatedForTheHostsViewAndGoesWithIt)
+{
+    QuindleInstance quindle (host, *effect);
+    ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+    ASSERT_EQ (quindle.instance.initializeGUI (effect->createGUI()), AAX_SUCCESS);
+    EXPECT_EQ (canUnloadNow (host.unknown()), 2) << "the data model and the GUI";
+
+    // Initialize built the editor for the instance's processor, so the GUI knows its size.
+    AAX_Point size { 0.0f, 0.0f };
+    EXPECT_EQ (quindle.instance.gui()->GetViewSize (&size), AAX_SUCCESS);
+    EXPECT_GT (size.horz, 0.0f);
+    EXPECT_GT (size.vert, 0.0f);
+
+    // Headless: the host's view is no native window (the wrapper attaches only to one), so the
+    // editor stays off the desktop while the view is open.
+    EXPECT_EQ (quindle.instance.openView(), AAX_SUCCESS);
+    EXPECT_EQ (quindle.instance.gui()->ParameterUpdated ("Width"), AAX_SUCCESS);
+    EXPECT_EQ (quindle.instance.closeView(), AAX_SUCCESS);
+    EXPECT_EQ (quindle.instance.viewContainer().references(), 0);
+    EXPECT_EQ (quindle.instance.gui()->GetViewSize (&size), AAX_ERROR_NULL_OBJECT) << "the editor went with the view";
+
+    EXPECT_EQ (quindle.instance.uninitializeGUI(), AAX_SUCCESS);
+    EXPECT_EQ (canUnloadNow (host.unknown()), 1);
+    EXPECT_EQ (quindle.instance.uninitialize(), AAX_SUCCESS);
+    EXPECT_EQ (canUnloadNow (host.unknown()), 0);
+}
