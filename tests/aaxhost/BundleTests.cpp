@@ -3,7 +3,7 @@
 // parameters, chunks, audio and editor, to unloading.
 
 #include "aax/support/ChunkBuffer.h"
-#include "processor/ChainFormulas.h"
+#include "common/ChainSignals.h"
 #include "testhost/TestHost.h"
 
 #include "AAX_IACFEffectGUI.h"
@@ -14,8 +14,6 @@
 #include <dlfcn.h>
 
 #include <algorithm>
-#include <cmath>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -191,18 +189,6 @@ namespace
         AAX_Result initializeResult = AAX_ERROR_NOT_INITIALIZED;
     };
 
-    std::vector<std::vector<float>> testSignal (size_t numSamples)
-    {
-        std::vector<std::vector<float>> signal (2, std::vector<float> (numSamples));
-        for (size_t i = 0; i < numSamples; ++i)
-        {
-            const auto t = static_cast<double> (i) / kSampleRate;
-            signal[0][i] = static_cast<float> (0.5 * std::sin (2.0 * quindle::test::pi * 440.0 * t));
-            signal[1][i] = static_cast<float> (0.4 * std::sin (2.0 * quindle::test::pi * 660.0 * t + 1.0));
-        }
-        return signal;
-    }
-
     /** The signal run through the algorithm block by block. */
     std::vector<std::vector<float>> render (Algorithm& algorithm, const std::vector<std::vector<float>>& signal)
     {
@@ -220,23 +206,6 @@ namespace
                 output[channel].insert (output[channel].end(), processed[channel].begin(), processed[channel].end());
         }
         return output;
-    }
-
-    /** The largest difference from the expected chain output, from sample `from` on (past the
-        ramps). */
-    double largestError (const std::vector<std::vector<float>>& input, const std::vector<std::vector<float>>& output,
-                         size_t from, const std::function<quindle::test::Sample (double, double)>& expected)
-    {
-        if (output.size() != 2 || output[0].size() != input[0].size())
-            return INFINITY;
-
-        double error = 0.0;
-        for (size_t i = from; i < input[0].size(); ++i)
-        {
-            const auto e = expected (input[0][i], input[1][i]);
-            error = std::max ({ error, std::abs (output[0][i] - e.left), std::abs (output[1][i] - e.right) });
-        }
-        return error;
     }
 } // namespace
 
@@ -376,7 +345,7 @@ TEST_F (LoadedBundle, AudioRunsThroughTheRegisteredProcessProcedureAndFollowsThe
     ASSERT_EQ (algorithm.numInputs(), 2);
     ASSERT_EQ (algorithm.numOutputs(), 2);
 
-    const auto signal = testSignal (8 * kBlockSize);
+    const auto signal = twoToneSignal (8 * kBlockSize, kSampleRate);
     const size_t pastTheRamps = 4 * kBlockSize;   // the gain and width ramps take 25 ms
     const auto identity = [] (double l, double r) { return Sample { l, r }; };
 
@@ -425,7 +394,7 @@ TEST_F (LoadedBundle, AMonoInputInstanceInitialisesOnItsComponentAndRendersStere
     Algorithm algorithm (*component, quindle.dataModel(), quindle.instance.controller(), kBlockSize);
     ASSERT_EQ (algorithm.numInputs(), 1);
 
-    const auto signal = testSignal (kBlockSize);
+    const auto signal = quindle::test::twoToneSignal (kBlockSize, kSampleRate);
     const auto output = algorithm.process ({ signal[0] });
     ASSERT_EQ (output.size(), 2u);
     for (size_t i = 0; i < signal[0].size(); ++i)

@@ -1,5 +1,5 @@
 #include "PluginHost.h"
-#include "processor/ChainFormulas.h"
+#include "common/ChainSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,9 @@
 #include <vector>
 
 using namespace quindle::host;
+using quindle::test::largestError;
 using quindle::test::Sample;
+using quindle::test::twoToneSignal;
 
 namespace
 {
@@ -153,37 +155,6 @@ TEST_P (HostedQuindle, StateSavedThroughTheHostRestoresIntoASecondInstance)
     }
 }
 
-namespace
-{
-std::vector<std::vector<float>> testSignal (size_t numSamples)
-{
-    std::vector<std::vector<float>> signal (2, std::vector<float> (numSamples));
-
-    for (size_t i = 0; i < numSamples; ++i)
-    {
-        const auto t = static_cast<double> (i) / sampleRate;
-        signal[0][i] = static_cast<float> (0.5 * std::sin (2.0 * quindle::test::pi * 440.0 * t));
-        signal[1][i] = static_cast<float> (0.4 * std::sin (2.0 * quindle::test::pi * 660.0 * t + 1.0));
-    }
-
-    return signal;
-}
-
-double largestError (const std::vector<std::vector<float>>& input, const std::vector<std::vector<float>>& output,
-                     size_t from, const std::function<Sample (double, double)>& expected)
-{
-    double error = 0.0;
-
-    for (size_t i = from; i < input[0].size(); ++i)
-    {
-        const auto e = expected (input[0][i], input[1][i]);
-        error = std::max ({ error, std::abs (output[0][i] - e.left), std::abs (output[1][i] - e.right) });
-    }
-
-    return error;
-}
-} // namespace
-
 TEST_P (HostedQuindle, RendersTheChainWithParametersSetThroughTheHost)
 {
     using namespace quindle::test;
@@ -198,7 +169,7 @@ TEST_P (HostedQuindle, RendersTheChainWithParametersSetThroughTheHost)
         { "output -6 dB", { { 12, 1.0f / 3.0f } }, [] (double l, double r) { const auto g = decibelsToGain (-6); return Sample { g * l, g * r }; } },
     };
 
-    const auto input = testSignal (9216 + 1024);
+    const auto input = twoToneSignal (9216 + 1024, sampleRate);
 
     for (const auto& c : cases)
     {
@@ -235,7 +206,7 @@ TEST (HostedQuindleLV2, BlocksLongerThanPreparedAreProcessedWhole)
             parameter->setValueNotifyingHost (1.0f);
     }
 
-    const auto input = testSignal (12000);
+    const auto input = twoToneSignal (12000, sampleRate);
     const auto output = render (*instance, input, 1000);
     const auto gain = quindle::test::decibelsToGain (-6);
 
