@@ -14,7 +14,7 @@ juce::Colour styleColour (int colourId)
     return Stylesheet::getInstance()->getColour (colourId);
 }
 
-// A line break stands where the knob's name ends the first line of the panel.
+// The line breaks belong to the texts: they set where the first lines of each paragraph end.
 constexpr const char* balanceDescription =
     "A classic balance panner that\nadjusts the levels of each stereo channel based on the panning direction. "
     "In Stereo Pan mode, the content of the other channel gradually blends into the channel closest to the "
@@ -25,7 +25,7 @@ constexpr const char* widthDescription =
     "you to fine-tune the width after panning. The Mono Freq knob sums the signal to mono below the selected "
     "frequency, providing additional control over the stereo image.";
 
-// Quindle is made by Norvane and released under the GPL, version 3.
+// Quindle is made by Norvane and released under the GPL, version 3. The notice is UTF-8 (the ©).
 constexpr const char* maker = "Norvane";
 constexpr const char* licenceUrl = "https://www.gnu.org/licenses/gpl-3.0.html";
 constexpr const char* licenceLinkText = "Licence: GPL-3.0";
