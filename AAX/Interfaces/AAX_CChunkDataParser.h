@@ -62,6 +62,10 @@ public:
     int32_t NumDataFields() const;
 
 private:
+    DataValue& AppendValue (int32_t type, const char* name);
+    /** FindName, then the value when it has the type; null otherwise. */
+    const DataValue* FindValueOfType (const char* name, int32_t type);
+
     int32_t mLastFoundIndex = -1;
     int32_t mChunkVersion = -1;
     std::vector<DataValue> mDataValues;

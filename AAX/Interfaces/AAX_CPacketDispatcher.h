@@ -153,3 +153,41 @@ private:
     AAX_IEffectParameters* mEffectParameters = nullptr;
     std::unique_ptr<AAX_CMutex> mLockHandle;
 };
+
+//==============================================================================
+template <typename T>
+T* AAX_CPacket::GetPtr()
+{
+    mDataSize = static_cast<uint32_t> (sizeof (T));
+    return static_cast<T*> (mPacketData.Get (mDataSize));
+}
+
+template <class TWorker>
+AAX_CPacketHandler<TWorker>::AAX_CPacketHandler (TWorker* inWorker, ProcPtr inProc)
+    : mWorker (inWorker), mProc (inProc)
+{
+}
+
+template <class TWorker>
+AAX_CPacketHandler<TWorker>::AAX_CPacketHandler (TWorker* inWorker, ProcWithIDPtr inProcWithID)
+    : mWorker (inWorker), mProcWithID (inProcWithID)
+{
+}
+
+template <class TWorker>
+AAX_IPacketHandler* AAX_CPacketHandler<TWorker>::Clone() const
+{
+    return new AAX_CPacketHandler (*this);
+}
+
+template <class TWorker>
+AAX_Result AAX_CPacketHandler<TWorker>::Call (AAX_CParamID inParamID, AAX_CPacket& ioPacket) const
+{
+    if (mWorker != nullptr && mProcWithID != nullptr)
+        return (mWorker->*mProcWithID) (inParamID, ioPacket);
+
+    if (mWorker != nullptr && mProc != nullptr)
+        return (mWorker->*mProc) (ioPacket);
+
+    return AAX_ERROR_NULL_OBJECT;
+}

@@ -3,7 +3,7 @@
 // The kit's slider composites built and bound the way the middle and output panels bind them,
 // on a real processor's parameter tree, at their design-size bounds.
 
-#include "ControlTestSupport.h"
+#include "common/ControlTestSupport.h"
 #include "KitTestSupport.h"
 #include "kit/CustomComponents.h"
 #include "processor/ParameterIDs.h"

@@ -1,7 +1,7 @@
 // The component base's parameter tag and the kit's buttons: modifier clicks against a real
 // processor's parameter tree, the flag of the flat text button, and what the buttons draw.
 
-#include "ControlTestSupport.h"
+#include "common/ControlTestSupport.h"
 #include "KitTestSupport.h"
 #include "kit/CustomComponents.h"
 #include "processor/ParameterIDs.h"

@@ -6,7 +6,7 @@
 
 #include "editor/Info.h"
 #include "editor/MainContainerComponent.h"
-#include "kit/ControlTestSupport.h"
+#include "common/ControlTestSupport.h"
 #include "kit/KitTestSupport.h"
 #include "processor/ParameterIDs.h"
 #include "processor/ProcessorTestSupport.h"
