@@ -1,0 +1,103 @@
+#include "editor/MainContainerComponent.h"
+
+#include "kit/Stylesheet.h"
+#include "processor/ParameterIDs.h"
+#include "processor/PluginProcessor.h"
+
+#include <algorithm>
+
+namespace
+{
+void fillWithStyleColour (juce::Graphics& g, int colourId)
+{
+    g.fillAll (Stylesheet::getInstance()->getColour (colourId));
+}
+
+// Sections sit 10 pixels inside their panel on every side.
+juce::Rectangle<int> sectionArea (const juce::Component& panel)
+{
+    return { 10, 10, std::max (0, panel.getWidth() - 20), std::max (0, panel.getHeight() - 20) };
+}
+} // namespace
+
+//==============================================================================
+Middle::Middle (QuindleAudioProcessor& processor, float verticalMarginToUse)
+    : balanceKnob (processor, "BALANCE", juce::Slider::RotaryVerticalDrag, juce::Slider::TextBoxAbove),
+      widthKnob (processor, "WIDTH", juce::Slider::RotaryVerticalDrag, juce::Slider::TextBoxAbove),
+      balanceAttachment (processor.apvts, ParameterIDs::balance, balanceKnob.slider),
+      widthAttachment (processor.apvts, ParameterIDs::width, widthKnob.slider),
+      monoFreqAttachment (processor.apvts, ParameterIDs::monoFreq, widthKnob.smallSlider.slider),
+      stereoPanAttachment (processor.apvts, ParameterIDs::stereoPan, balanceKnob.stPanButton),
+      verticalMargin (verticalMarginToUse)
+{
+    // The BALANCE knob lies over the WIDTH knob where they overlap.
+    addAndMakeVisible (widthKnob);
+    addAndMakeVisible (balanceKnob);
+
+    for (auto* knob : std::initializer_list<NorvaneSliderComp*> { &balanceKnob, &widthKnob })
+    {
+        knob->labelOffsetX = -1;
+        knob->resized();
+    }
+
+    // The attachments switched the framework's double-click and Alt-click reset on. The kit's own
+    // Alt press does the reset, to the return value the attachments stored, which stays.
+    for (auto* slider : { &balanceKnob.slider, &widthKnob.slider, &widthKnob.smallSlider.slider })
+        slider->setDoubleClickReturnValue (false, slider->getDoubleClickReturnValue(), juce::ModifierKeys());
+
+    setControlParameterIndex (processor, balanceKnob.slider, ParameterIDs::balance);
+    setControlParameterIndex (processor, widthKnob.slider, ParameterIDs::width);
+    setControlParameterIndex (processor, widthKnob.smallSlider.slider, ParameterIDs::monoFreq);
+    setControlParameterIndex (processor, balanceKnob.stPanButton, ParameterIDs::stereoPan);
+}
+
+Middle::~Middle() = default;
+
+void Middle::paint (juce::Graphics& g)
+{
+    fillWithStyleColour (g, 6);
+}
+
+void Middle::resized()
+{
+    auto area = getLocalBounds().toFloat();
+    area.removeFromTop (area.getHeight() * verticalMargin);
+    area.removeFromBottom (area.getHeight() * verticalMargin);
+
+    const auto margin = (float) getWidth() * 0.5f * (1.0f / 9.0f);
+    area = area.reduced (margin, 0.0f);
+
+    const auto halfWidth = area.getWidth() * 0.5f;
+    widthKnob.setBounds (area.removeFromLeft (halfWidth).reduced (margin / 2.0f, 0.0f).toNearestInt());
+    balanceKnob.setBounds (area.removeFromLeft (halfWidth).reduced (margin / 2.0f, 0.0f).toNearestInt());
+
+    // The WIDTH knob keeps its own square and name in the area it got so far; the composite then
+    // reaches 10 pixels under the BALANCE composite, where its small knob sits.
+    widthKnob.knobArea = widthKnob.getLocalBounds();
+    widthKnob.setBounds (widthKnob.getBounds().withRight (balanceKnob.getX() + 10));
+}
+
+//==============================================================================
+Right::Right (QuindleAudioProcessor& processor, float verticalMargin)
+    : outputSection (processor, verticalMargin)
+{
+    addAndMakeVisible (outputSection);
+    lookAndFeelChanged();
+}
+
+Right::~Right() = default;
+
+void Right::lookAndFeelChanged()
+{
+    sectionLook.update();
+}
+
+void Right::paint (juce::Graphics& g)
+{
+    fillWithStyleColour (g, 4);
+}
+
+void Right::resized()
+{
+    outputSection.setBounds (sectionArea (*this));
+}

@@ -1,0 +1,61 @@
+// The overlay, the middle panel and the right panel at the design size, painted headless as the
+// editor shows them and written as PNGs for a reviewer. Every text is in the embedded font.
+
+#include "PanelTestSupport.h"
+
+#include <functional>
+
+using namespace paneltest;
+
+namespace
+{
+void forEachLabel (juce::Component& root, const std::function<void (juce::Label&)>& visit)
+{
+    if (auto* label = dynamic_cast<juce::Label*> (&root))
+        visit (*label);
+
+    for (auto* child : root.getChildren())
+        forEachLabel (*child, visit);
+}
+
+void expectLabelsInTheEmbeddedFont (juce::Component& panel)
+{
+    int labels = 0;
+
+    forEachLabel (panel, [&] (juce::Label& label)
+    {
+        ++labels;
+        SCOPED_TRACE (label.getText().toStdString());
+        EXPECT_TRUE (kittest::isEmbeddedTypeface (label.getFont()));
+    });
+
+    EXPECT_GT (labels, 0);
+}
+
+constexpr float reviewScale = 2.0f;
+} // namespace
+
+TEST (PanelReviewImages, OverlayMiddleAndRightAtTheDesignSize)
+{
+    Panels panels;
+    panels.set (ParameterIDs::balance, -30.0f);
+    panels.set (ParameterIDs::width, 1.5f);
+    panels.set (ParameterIDs::monoFreq, 120.0f);
+    panels.set (ParameterIDs::outputGain, -4.5f);
+    panels.set (ParameterIDs::monoCheck, 1.0f);
+
+    struct Case { const char* fileName; juce::Component& panel; };
+    const Case cases[] = {
+        { "panels-info.png",   panels.info },
+        { "panels-middle.png", panels.middle },
+        { "panels-right.png",  panels.right },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.fileName);
+        expectLabelsInTheEmbeddedFont (c.panel);
+        const auto image = c.panel.createComponentSnapshot (c.panel.getLocalBounds(), true, reviewScale);
+        EXPECT_TRUE (kittest::writeReviewImage (image, c.fileName));
+    }
+}

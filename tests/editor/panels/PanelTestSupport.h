@@ -1,0 +1,71 @@
+#pragma once
+
+// The panels and the overlay built as the editor builds them: with a NorvaneLookAndFeel as the
+// process default while they are made, then inside a stand-in for the editor that draws with a
+// look-and-feel of its own, at the container's design positions.
+
+#include "editor/Info.h"
+#include "editor/MainContainerComponent.h"
+#include "common/ControlTestSupport.h"
+#include "kit/KitTestSupport.h"
+#include "processor/ParameterIDs.h"
+#include "processor/ProcessorTestSupport.h"
+
+#include <memory>
+
+namespace paneltest
+{
+inline constexpr float verticalMargin = 0.0625f;
+
+// The container's layout at its design size of 525 x 229.
+inline const juce::Rectangle<int> middleBounds { 190, 0, 232, 229 };
+inline const juce::Rectangle<int> rightBounds { 422, 0, 103, 229 };
+inline const juce::Rectangle<int> infoBounds { 0, 0, 525, 229 };
+
+/** The editor's two looks, and a component standing in for the editor. */
+struct EditorLooks
+{
+    explicit EditorLooks (NorvaneLookAndFeelOptions defaultOptions = {}) : defaultLookAndFeel (defaultOptions)
+    {
+        editor.setSize (525, 229);
+    }
+
+    ~EditorLooks() { editor.setLookAndFeel (nullptr); }
+
+    void add (juce::Component& panel, juce::Rectangle<int> bounds)
+    {
+        editor.addAndMakeVisible (panel);
+        panel.setBounds (bounds);
+    }
+
+    /** As the editor does once its content is built: the change reaches every panel in it. */
+    void installEditorLook() { editor.setLookAndFeel (&editorLookAndFeel); }
+
+    NorvaneLookAndFeel defaultLookAndFeel;
+    kittest::ScopedDefaultLookAndFeel installed { defaultLookAndFeel };
+    NorvaneLookAndFeel editorLookAndFeel;
+    juce::Component editor;
+};
+
+/** Middle, Right and the overlay on one processor, placed in the editor stand-in. */
+struct Panels
+{
+    Panels()
+    {
+        looks.add (middle, middleBounds);
+        looks.add (right, rightBounds);
+        looks.add (info, infoBounds);
+        looks.installEditorLook();
+    }
+
+    std::unique_ptr<QuindleAudioProcessor> processor = quindle::test::makeProcessor();
+    EditorLooks looks;
+    Middle middle { *processor, verticalMargin };
+    Right right { *processor, verticalMargin };
+    InfoComponent info;
+
+    juce::RangedAudioParameter& parameter (const char* parameterID) { return *processor->apvts.getParameter (parameterID); }
+    float valueOf (const char* parameterID) { return quindle::test::valueOf (*processor, parameterID); }
+    void set (const char* parameterID, float value) { quindle::test::setParameter (*processor, parameterID, value); }
+};
+} // namespace paneltest
