@@ -16,7 +16,7 @@
 namespace
 {
     using aaxtest::EventLog;
-    using aaxtest::ParameterSpec;
+    using aaxtest::ParameterDefinition;
 
     /** A GUI on the library's base that records what the base tells it, in order, with the
         native view it saw when it was told to attach. */
@@ -56,18 +56,18 @@ namespace
         RecordingGUI* gui = new RecordingGUI;
     };
 
-    std::vector<ParameterSpec> parametersNamed (std::vector<std::string> ids)
+    std::vector<ParameterDefinition> parametersNamed (std::vector<std::string> ids)
     {
-        std::vector<ParameterSpec> specs;
+        std::vector<ParameterDefinition> definitions;
         for (auto& id : ids)
-            specs.push_back ({ id, id });
-        return specs;
+            definitions.push_back ({ id, id });
+        return definitions;
     }
 
     /** One instance with its data model initialised, and a GUI object not yet initialised. */
     struct GUISession : aaxtest::EffectSession
     {
-        explicit GUISession (std::vector<ParameterSpec> parameters = parametersNamed ({ "Width", "Balance", "MasterBypassID" }))
+        explicit GUISession (std::vector<ParameterDefinition> parameters = parametersNamed ({ "Width", "Balance", "MasterBypassID" }))
             : EffectSession ({}, std::move (parameters))
         {
             auto& view = instance.viewContainer().state;

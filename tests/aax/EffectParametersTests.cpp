@@ -22,11 +22,11 @@ namespace
     using Kind = Event::Kind;
     using Answer = aaxhost::AutomationDelegate::Answer;
 
-    std::vector<std::string> idsOf (const std::vector<aaxtest::ParameterSpec>& specs)
+    std::vector<std::string> idsOf (const std::vector<aaxtest::ParameterDefinition>& definitions)
     {
         std::vector<std::string> ids;
-        for (const auto& spec : specs)
-            ids.push_back (spec.id);
+        for (const auto& definition : definitions)
+            ids.push_back (definition.id);
         return ids;
     }
 

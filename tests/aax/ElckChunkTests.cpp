@@ -43,8 +43,8 @@ namespace
     void setDistinctValues (TestEffect& effect)
     {
         int32_t index = 0;
-        for (const auto& spec : aaxtest::quindleParameters())
-            effect.UpdateParameterNormalizedValue (spec.id.c_str(), 0.05 * ++index, AAX_eUpdateSource_Parameter);
+        for (const auto& definition : aaxtest::quindleParameters())
+            effect.UpdateParameterNormalizedValue (definition.id.c_str(), 0.05 * ++index, AAX_eUpdateSource_Parameter);
 
         effect.UpdateParameterNormalizedValue (cDefaultMasterBypassID, 1.0, AAX_eUpdateSource_Parameter);
     }
@@ -65,9 +65,9 @@ TEST (ElckChunk, OneDoubleRecordPerParameterInIndexOrderWithoutTheMasterBypass)
     const AAX_SPlugInChunk& record = *chunk.chunk();
 
     int32_t expectedSize = 4;
-    for (const auto& spec : aaxtest::quindleParameters())
-        if (spec.id != cDefaultMasterBypassID)
-            expectedSize += static_cast<int32_t> ((spec.id.size() + 6) & ~size_t { 3 }) + 8;
+    for (const auto& definition : aaxtest::quindleParameters())
+        if (definition.id != cDefaultMasterBypassID)
+            expectedSize += static_cast<int32_t> ((definition.id.size() + 6) & ~size_t { 3 }) + 8;
 
     EXPECT_EQ (record.fSize, expectedSize);
     EXPECT_EQ (record.fVersion, -1);
@@ -85,16 +85,16 @@ TEST (ElckChunk, OneDoubleRecordPerParameterInIndexOrderWithoutTheMasterBypass)
     EXPECT_EQ (parser.FindName (AAX_CString ("MasterBypassID")), -1);
 
     int32_t index = 0;
-    for (const auto& spec : aaxtest::quindleParameters())
+    for (const auto& definition : aaxtest::quindleParameters())
     {
-        if (spec.id == cDefaultMasterBypassID)
+        if (definition.id == cDefaultMasterBypassID)
             continue;
 
-        SCOPED_TRACE (spec.id);
-        EXPECT_EQ (parser.FindName (AAX_CString (spec.id.c_str())), index++);
+        SCOPED_TRACE (definition.id);
+        EXPECT_EQ (parser.FindName (AAX_CString (definition.id.c_str())), index++);
         double value = -1.0;
-        EXPECT_TRUE (parser.FindDouble (spec.id.c_str(), &value));
-        EXPECT_EQ (value, static_cast<double> (spec.defaultValue));
+        EXPECT_TRUE (parser.FindDouble (definition.id.c_str(), &value));
+        EXPECT_EQ (value, static_cast<double> (definition.defaultValue));
     }
 }
 
@@ -166,11 +166,11 @@ TEST (ElckChunk, RestoreSetsEveryParameterThroughTheHost)
             restored.automation().deliverPending();
         }
 
-        for (const auto& spec : aaxtest::quindleParameters())
+        for (const auto& definition : aaxtest::quindleParameters())
         {
-            SCOPED_TRACE (spec.id);
-            const float expected = spec.id == cDefaultMasterBypassID ? 0.0f : saved.effect->valueOf (spec.id);
-            EXPECT_EQ (restored.effect->valueOf (spec.id), expected);
+            SCOPED_TRACE (definition.id);
+            const float expected = definition.id == cDefaultMasterBypassID ? 0.0f : saved.effect->valueOf (definition.id);
+            EXPECT_EQ (restored.effect->valueOf (definition.id), expected);
         }
 
         EXPECT_EQ (compare (*restored.effect, chunk), 1);
@@ -233,11 +233,11 @@ TEST (ElckChunk, DamagedChunksApplyTheWholeRecordsBeforeTheDamage)
 
         EXPECT_EQ (restored.effect->SetChunk (kElck, chunk.chunk()), AAX_SUCCESS);
 
-        for (const auto& spec : aaxtest::quindleParameters())
+        for (const auto& definition : aaxtest::quindleParameters())
         {
-            SCOPED_TRACE (spec.id);
-            const bool applied = std::find (c.restored.begin(), c.restored.end(), spec.id) != c.restored.end();
-            EXPECT_EQ (restored.effect->valueOf (spec.id), applied ? saved.effect->valueOf (spec.id) : spec.defaultValue);
+            SCOPED_TRACE (definition.id);
+            const bool applied = std::find (c.restored.begin(), c.restored.end(), definition.id) != c.restored.end();
+            EXPECT_EQ (restored.effect->valueOf (definition.id), applied ? saved.effect->valueOf (definition.id) : definition.defaultValue);
         }
     }
 }
@@ -249,9 +249,9 @@ TEST (ElckChunk, CompareTellsWhetherTheParametersHoldTheChunksValues)
     auto current = savedChunk (effect);
 
     AAX_CChunkDataParser missingOne;
-    for (const auto& spec : aaxtest::quindleParameters())
-        if (spec.id != "Width" && spec.id != cDefaultMasterBypassID)
-            missingOne.AddDouble (spec.id.c_str(), spec.defaultValue);
+    for (const auto& definition : aaxtest::quindleParameters())
+        if (definition.id != "Width" && definition.id != cDefaultMasterBypassID)
+            missingOne.AddDouble (definition.id.c_str(), definition.defaultValue);
     auto withoutWidth = chunkOf (missingOne);
 
     auto foreign = savedChunk (effect);

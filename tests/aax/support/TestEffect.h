@@ -17,7 +17,7 @@
 
 namespace aaxtest
 {
-    struct ParameterSpec
+    struct ParameterDefinition
     {
         std::string id;
         std::string name;
@@ -28,7 +28,7 @@ namespace aaxtest
     };
 
     /** Quindle's 13 parameters in index order, then the wrapper's own master bypass. */
-    inline std::vector<ParameterSpec> quindleParameters()
+    inline std::vector<ParameterDefinition> quindleParameters()
     {
         return {
             { "Input M/S", "Input M/S", 0.0f, 3, true },
@@ -51,7 +51,7 @@ namespace aaxtest
     class TestEffect : public AAX_CEffectParameters
     {
     public:
-        explicit TestEffect (std::vector<ParameterSpec> parameters = quindleParameters(),
+        explicit TestEffect (std::vector<ParameterDefinition> parameters = quindleParameters(),
                              AAX_Result effectInitResult = AAX_SUCCESS)
             : mSpecs (std::move (parameters)), mEffectInitResult (effectInitResult)
         {
@@ -62,28 +62,28 @@ namespace aaxtest
             if (mEffectInitResult != AAX_SUCCESS)
                 return mEffectInitResult;
 
-            for (const auto& spec : mSpecs)
-                addParameter (spec);
+            for (const auto& definition : mSpecs)
+                addParameter (definition);
 
             return AAX_SUCCESS;
         }
 
         /** Mirrors one framework parameter as the wrapper's EffectInit does. */
-        void addParameter (const ParameterSpec& spec)
+        void addParameter (const ParameterDefinition& definition)
         {
-            auto* parameter = new AAX_CParameter<float> (spec.id.c_str(), AAX_CString (spec.name.c_str()), spec.defaultValue,
+            auto* parameter = new AAX_CParameter<float> (definition.id.c_str(), AAX_CString (definition.name.c_str()), definition.defaultValue,
                                                          AAX_CLinearTaperDelegate<float, 0>(),
                                                          AAX_CNumberDisplayDelegate<float, 3>(), true);
-            parameter->AddShortenedName (AAX_CString (spec.name.substr (0, 4).c_str()));
-            parameter->SetNumberOfSteps (spec.numSteps);
-            parameter->SetType (spec.discrete ? AAX_eParameterType_Discrete : AAX_eParameterType_Continuous);
-            parameter->SetOrientation (spec.inverted ? (AAX_eParameterOrientation_RightMinLeftMax
+            parameter->AddShortenedName (AAX_CString (definition.name.substr (0, 4).c_str()));
+            parameter->SetNumberOfSteps (definition.numSteps);
+            parameter->SetType (definition.discrete ? AAX_eParameterType_Discrete : AAX_eParameterType_Continuous);
+            parameter->SetOrientation (definition.inverted ? (AAX_eParameterOrientation_RightMinLeftMax
                                                         | AAX_eParameterOrientation_TopMinBottomMax
                                                         | AAX_eParameterOrientation_RotaryRightMinLeftMax)
                                                      : AAX_eParameterOrientation_Default);
             mParameterManager.AddParameter (parameter);
 
-            if (spec.id == cDefaultMasterBypassID)
+            if (definition.id == cDefaultMasterBypassID)
                 mPacketDispatcher.RegisterPacket (parameter->Identifier(), 3);
         }
 
@@ -102,7 +102,7 @@ namespace aaxtest
         }
 
     private:
-        std::vector<ParameterSpec> mSpecs;
+        std::vector<ParameterDefinition> mSpecs;
         AAX_Result mEffectInitResult;
     };
 
@@ -111,7 +111,7 @@ namespace aaxtest
     struct EffectSession
     {
         explicit EffectSession (aaxhost::InstanceOptions options = {},
-                                std::vector<ParameterSpec> parameters = quindleParameters())
+                                std::vector<ParameterDefinition> parameters = quindleParameters())
             : instance (host, options), effect (new TestEffect (std::move (parameters)))
         {
             initializeResult = instance.initialize (effect);
