@@ -32,6 +32,34 @@ constexpr const char* licenceLinkText = "Licence: GPL-3.0";
 constexpr const char* noticeLine = "Copyright \xc2\xa9 2026 Norvane. Quindle is free software under the "
                                    "GNU General Public License, version 3 (GPL-3.0).";
 
+// The descriptions' size. The boxes were drawn for a narrower typeface than the embedded one, so
+// a description that does not fit its box at this size is drawn at the largest size that does,
+// in steps of a quarter point, never below the smallest readable size.
+constexpr float bodyFontHeight = 10.0f;
+constexpr float bodyFontStep = 0.25f;
+constexpr float smallestBodyFontHeight = 6.0f;
+
+// Whether the whole text, wrapped to the area's width as a label draws text with line breaks,
+// stays inside the area.
+bool textFits (const juce::String& text, const juce::Font& font, juce::Rectangle<int> area)
+{
+    juce::GlyphArrangement lines;
+    lines.addJustifiedText (font, text, 0.0f, 0.0f, (float) area.getWidth(), juce::Justification::left);
+    const auto used = lines.getBoundingBox (0, -1, false);
+    return used.getWidth() <= (float) area.getWidth() && used.getHeight() <= (float) area.getHeight();
+}
+
+juce::Font largestFittingFont (const juce::Label& label, juce::Rectangle<int> textArea)
+{
+    const auto font = label.getFont();
+
+    for (auto height = bodyFontHeight; height > smallestBodyFontHeight; height -= bodyFontStep)
+        if (textFits (label.getText(), font.withHeight (height), textArea))
+            return font.withHeight (height);
+
+    return font.withHeight (smallestBodyFontHeight);
+}
+
 juce::String makeTitle (const juce::String& productName, const juce::String& versionText)
 {
     auto title = productName + " " + versionText;
@@ -77,7 +105,7 @@ BigText::BigText (juce::StringRef heading, juce::StringRef body)
 
     headingLabel.setFont (headingLabel.getFont().withHeight (15.0f));
     headingLabel.setJustificationType (juce::Justification::centredTop);
-    bodyLabel.setFont (bodyLabel.getFont().withHeight (10.0f));
+    bodyLabel.setFont (bodyLabel.getFont().withHeight (bodyFontHeight));
     bodyLabel.setJustificationType (juce::Justification::topLeft);
 
     addAndMakeVisible (headingLabel);
@@ -92,6 +120,9 @@ void BigText::resized()
     headingLabel.setBounds (area.removeFromTop (24));
     area.removeFromTop (9);
     bodyLabel.setBounds (area);
+
+    const auto textArea = getLookAndFeel().getLabelBorderSize (bodyLabel).subtractedFrom (bodyLabel.getLocalBounds());
+    bodyLabel.setFont (largestFittingFont (bodyLabel, textArea));
 }
 
 //==============================================================================

@@ -11,7 +11,8 @@
 // Everything here runs on the message thread.
 
 //==============================================================================
-/** One heading with a paragraph under it. */
+/** One heading with a paragraph under it. The paragraph is drawn at 10 pt, or smaller when that
+    is what it takes for all of it to fit its box. */
 class BigText : public CustomComponent
 {
 public:

@@ -21,6 +21,36 @@ juce::Rectangle<int> sectionArea (const juce::Component& panel)
 } // namespace
 
 //==============================================================================
+Left::Left (QuindleAudioProcessor& processor)
+    : inputSection (processor)
+{
+    addAndMakeVisible (inputSection);
+
+    auto& s = inputSection;
+    setControlParameterIndex (processor, s.msBox, ParameterIDs::inputMidSide);
+    setControlParameterIndex (processor, s.msBox.mButton, ParameterIDs::inputMidSide);
+    setControlParameterIndex (processor, s.msBox.sButton, ParameterIDs::inputMidSide);
+    setControlParameterIndex (processor, s.lButton, ParameterIDs::leftEnabled);
+    setControlParameterIndex (processor, s.rButton, ParameterIDs::rightEnabled);
+    setControlParameterIndex (processor, s.lPhaseButton, ParameterIDs::phaseFlipLeft);
+    setControlParameterIndex (processor, s.rPhaseButton, ParameterIDs::phaseFlipRight);
+    setControlParameterIndex (processor, s.stereoSwapButton, ParameterIDs::stereoSwap);
+    setControlParameterIndex (processor, s.inputMonoButton, ParameterIDs::inputMono);
+}
+
+Left::~Left() = default;
+
+void Left::paint (juce::Graphics& g)
+{
+    fillWithStyleColour (g, 4);
+}
+
+void Left::resized()
+{
+    inputSection.setBounds (sectionArea (*this));
+}
+
+//==============================================================================
 Middle::Middle (QuindleAudioProcessor& processor, float verticalMarginToUse)
     : balanceKnob (processor, "BALANCE", juce::Slider::RotaryVerticalDrag, juce::Slider::TextBoxAbove),
       widthKnob (processor, "WIDTH", juce::Slider::RotaryVerticalDrag, juce::Slider::TextBoxAbove),

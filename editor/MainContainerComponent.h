@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/InputSection.h"
 #include "editor/OutputSection.h"
 #include "editor/SectionLookAndFeel.h"
 #include "kit/CustomComponents.h"
@@ -11,6 +12,23 @@ class QuindleAudioProcessor;
 // The panels the main container lays side by side. Each paints one flat Stylesheet colour and
 // places its content; the panels with controls bind them to their parameters and tag them with
 // their host control index. Everything here runs on the message thread.
+
+//==============================================================================
+/** The input section. */
+class Left : public CustomComponent
+{
+public:
+    explicit Left (QuindleAudioProcessor&);
+    ~Left() override;
+
+    void paint (juce::Graphics&) override;
+    void resized() override;
+
+    InputSection inputSection;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (Left)
+};
 
 //==============================================================================
 /** The WIDTH and BALANCE knobs. */

@@ -99,6 +99,24 @@ void expectFadedLine (const juce::Image& image, int x0, int y, juce::Colour back
     EXPECT_LE (inkAt (image, x0 + 20, y - 3, background), 6) << "a thin line, not a bar";
     EXPECT_LE (inkAt (image, x0 + 20, y + 2, background), 6) << "a thin line, not a bar";
 }
+
+// Where the label's text ends when drawn at this size with nothing to cut it off: the row under
+// its lowest ink, in the label's coordinates.
+int textBottomUnclipped (juce::Label& label, float fontHeight)
+{
+    const auto font = label.getFont();
+    label.setFont (font.withHeight (fontHeight));
+
+    const auto background = styleColour (6);
+    auto image = kittest::filledImage (label.getWidth(), label.getHeight() * 2, background);
+    {
+        juce::Graphics g (image);
+        label.getLookAndFeel().drawLabel (g, label);
+    }
+
+    label.setFont (font);
+    return kittest::inkBounds (image, image.getBounds(), background).getBottom();
+}
 } // namespace
 
 TEST (InfoComponent, TitleAddsTheBuildNumberOnlyWhenOneIsSet)
@@ -129,21 +147,27 @@ TEST (InfoComponent, ShowsItsTextsInTheirFonts)
     auto& info = panels.info;
     auto& d = info.descriptions;
 
+    constexpr float fitted = 0.0f;   // sized to fit their box: see below
     struct Case { const char* name; juce::Label& label; juce::String text; float height; int justification; };
     const Case cases[] = {
         { "title",          info.titleLabel,             info.titleText, 22.0f, juce::Justification::centredLeft },
         { "notice",         info.noticeLabel,            info.noticeText, 8.0f, juce::Justification::centred },
         { "BALANCE heading", d.balanceText.headingLabel, "BALANCE",      15.0f, juce::Justification::centredTop },
-        { "BALANCE text",   d.balanceText.bodyLabel,     balanceText,    10.0f, juce::Justification::topLeft },
+        { "BALANCE text",   d.balanceText.bodyLabel,     balanceText,    fitted, juce::Justification::topLeft },
         { "WIDTH heading",  d.widthText.headingLabel,    "WIDTH",        15.0f, juce::Justification::centredTop },
-        { "WIDTH text",     d.widthText.bodyLabel,       widthText,      10.0f, juce::Justification::topLeft },
+        { "WIDTH text",     d.widthText.bodyLabel,       widthText,      fitted, juce::Justification::topLeft },
     };
 
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.name);
         EXPECT_EQ (c.label.getText(), c.text);
-        EXPECT_FLOAT_EQ (c.label.getFont().getHeight(), c.height);
+
+        if (c.height != fitted)
+        {
+            EXPECT_FLOAT_EQ (c.label.getFont().getHeight(), c.height);
+        }
+
         EXPECT_EQ (c.label.getJustificationType().getFlags(), c.justification);
         EXPECT_TRUE (kittest::isEmbeddedTypeface (c.label.getFont()));
         EXPECT_FALSE (c.label.isEditable());
@@ -163,6 +187,30 @@ TEST (InfoComponent, ShowsItsTextsInTheirFonts)
 
     EXPECT_EQ (panels.looks.defaultLookAndFeel.findColour (juce::Label::textColourId), styleColour (1))
         << "the texts set the default look's label colour";
+}
+
+TEST (InfoComponent, EachDescriptionFitsItsBoxEntirely)
+{
+    Panels panels;
+    auto& d = panels.info.descriptions;
+
+    for (auto* text : { &d.widthText, &d.balanceText })
+    {
+        auto& body = text->bodyLabel;
+        const auto height = body.getFont().getHeight();
+        SCOPED_TRACE (text->headingLabel.getText() + " at " + juce::String (height));
+
+        EXPECT_LE (textBottomUnclipped (body, height), body.getHeight()) << "nothing is cut off at the bottom";
+        EXPECT_GT (textBottomUnclipped (body, height + 0.25f), body.getHeight()) << "the largest size that fits";
+        EXPECT_LT (height, 10.0f);
+        EXPECT_GE (height, 9.0f) << "a small step down from 10 pt";
+    }
+
+    // The overlay is laid out once; a box that grows later takes the text's own size back.
+    auto& widthBody = d.widthText.bodyLabel;
+    d.widthText.setSize (d.widthText.getWidth(), d.widthText.getHeight() + 40);
+    EXPECT_FLOAT_EQ (widthBody.getFont().getHeight(), 10.0f);
+    EXPECT_LE (textBottomUnclipped (widthBody, 10.0f), widthBody.getHeight());
 }
 
 TEST (InfoComponent, CreditsNameTheMakerInBothGroups)

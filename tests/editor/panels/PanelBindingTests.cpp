@@ -1,6 +1,5 @@
-// Every control of the middle panel and the output section is bound to its own parameter, in
-// both directions, and tagged with that parameter's host index; an Alt press returns it to the
-// default the attachments stored.
+// Every control of the three panels is bound to its own parameter, in both directions, and tagged
+// with that parameter's host index; an Alt press returns it to its parameter's default.
 
 #include "PanelTestSupport.h"
 
@@ -16,7 +15,9 @@ struct Binding
     const char* name;
     const char* parameterID;
     std::function<juce::Component& (Panels&)> control;
-    float hostValue, controlValue;   // in the parameter's own range
+    float hostValue;      // in the parameter's own range
+    double shownValue;    // the control's value or toggle state once the host set hostValue
+    float controlValue;   // what moving the control to this value or state writes
 };
 
 juce::Slider* asSlider (juce::Component& c) { return dynamic_cast<juce::Slider*> (&c); }
@@ -37,13 +38,22 @@ void moveControl (juce::Component& control, float value)
         dynamic_cast<juce::Button&> (control).setToggleState (value > 0.5f, juce::sendNotificationSync);
 }
 
+// "Input M/S" is a choice: 0 "M and S", 1 "M Solo", 2 "S Solo". Its two buttons each show one choice.
 const Binding bindings[] = {
-    { "BALANCE knob",     ParameterIDs::balance,    [] (Panels& p) -> juce::Component& { return p.middle.balanceKnob.slider; }, -30.0f, 45.0f },
-    { "Stereo Pan toggle", ParameterIDs::stereoPan, [] (Panels& p) -> juce::Component& { return p.middle.balanceKnob.stPanButton; }, 1.0f, 0.0f },
-    { "WIDTH knob",       ParameterIDs::width,      [] (Panels& p) -> juce::Component& { return p.middle.widthKnob.slider; }, 1.5f, 0.25f },
-    { "Mono Freq knob",   ParameterIDs::monoFreq,   [] (Panels& p) -> juce::Component& { return p.middle.widthKnob.smallSlider.slider; }, 120.0f, 400.0f },
-    { "OUT fader",        ParameterIDs::outputGain, [] (Panels& p) -> juce::Component& { return p.right.outputSection.gainFader.slider; }, -4.5f, 6.0f },
-    { "mono check",       ParameterIDs::monoCheck,  [] (Panels& p) -> juce::Component& { return p.right.outputSection.monoCheckButton; }, 1.0f, 0.0f },
+    { "M button",         ParameterIDs::inputMidSide,   [] (Panels& p) -> juce::Component& { return p.left.inputSection.msBox.mButton; }, 1.0f, 1.0, 0.0f },
+    { "S button",         ParameterIDs::inputMidSide,   [] (Panels& p) -> juce::Component& { return p.left.inputSection.msBox.sButton; }, 2.0f, 1.0, 0.0f },
+    { "L button",         ParameterIDs::leftEnabled,    [] (Panels& p) -> juce::Component& { return p.left.inputSection.lButton; }, 0.0f, 0.0, 1.0f },
+    { "R button",         ParameterIDs::rightEnabled,   [] (Panels& p) -> juce::Component& { return p.left.inputSection.rButton; }, 0.0f, 0.0, 1.0f },
+    { "L phase button",   ParameterIDs::phaseFlipLeft,  [] (Panels& p) -> juce::Component& { return p.left.inputSection.lPhaseButton; }, 1.0f, 1.0, 0.0f },
+    { "R phase button",   ParameterIDs::phaseFlipRight, [] (Panels& p) -> juce::Component& { return p.left.inputSection.rPhaseButton; }, 1.0f, 1.0, 0.0f },
+    { "stereo swap",      ParameterIDs::stereoSwap,     [] (Panels& p) -> juce::Component& { return p.left.inputSection.stereoSwapButton; }, 1.0f, 1.0, 0.0f },
+    { "input mono",       ParameterIDs::inputMono,      [] (Panels& p) -> juce::Component& { return p.left.inputSection.inputMonoButton; }, 1.0f, 1.0, 0.0f },
+    { "BALANCE knob",     ParameterIDs::balance,    [] (Panels& p) -> juce::Component& { return p.middle.balanceKnob.slider; }, -30.0f, -30.0, 45.0f },
+    { "Stereo Pan toggle", ParameterIDs::stereoPan, [] (Panels& p) -> juce::Component& { return p.middle.balanceKnob.stPanButton; }, 1.0f, 1.0, 0.0f },
+    { "WIDTH knob",       ParameterIDs::width,      [] (Panels& p) -> juce::Component& { return p.middle.widthKnob.slider; }, 1.5f, 1.5, 0.25f },
+    { "Mono Freq knob",   ParameterIDs::monoFreq,   [] (Panels& p) -> juce::Component& { return p.middle.widthKnob.smallSlider.slider; }, 120.0f, 120.0, 400.0f },
+    { "OUT fader",        ParameterIDs::outputGain, [] (Panels& p) -> juce::Component& { return p.right.outputSection.gainFader.slider; }, -4.5f, -4.5, 6.0f },
+    { "mono check",       ParameterIDs::monoCheck,  [] (Panels& p) -> juce::Component& { return p.right.outputSection.monoCheckButton; }, 1.0f, 1.0, 0.0f },
 };
 } // namespace
 
@@ -60,7 +70,7 @@ TEST (PanelBindings, EachControlFollowsAndMovesOnlyItsOwnParameter)
             << "the host would show another parameter for this control";
 
         panels.set (b.parameterID, b.hostValue);
-        EXPECT_NEAR (shownValue (control), b.hostValue, 1.0e-4) << "the control follows the host";
+        EXPECT_NEAR (shownValue (control), b.shownValue, 1.0e-4) << "the control follows the host";
 
         std::vector<float> before;
         for (auto* id : ParameterIDs::inIndexOrder)
@@ -77,6 +87,15 @@ TEST (PanelBindings, EachControlFollowsAndMovesOnlyItsOwnParameter)
             }
         }
     }
+}
+
+TEST (PanelBindings, TheMsBoxItselfCarriesTheTagOfItsButtons)
+{
+    // The host asks about whatever lies under the mouse, the box's frame between its buttons too.
+    Panels panels;
+    auto& box = panels.left.inputSection.msBox;
+    EXPECT_EQ ((int) box.getProperties()[CustomComponent::controlParameterIndexKey],
+               panels.parameter (ParameterIDs::inputMidSide).getParameterIndex());
 }
 
 TEST (PanelBindings, AltPressReturnsEachControlToItsParametersDefault)

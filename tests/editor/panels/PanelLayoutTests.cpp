@@ -1,5 +1,5 @@
-// Every rectangle of the middle and right panels, the output section, the composites in them and
-// the overlay at the design size, and the panels' layouts at sizes where the arithmetic clamps.
+// Every rectangle of the panels, the input and output sections, the composites in them and the
+// overlay at the design size (the input section's own controls are in its tests), and the panels' layouts at sizes where the arithmetic clamps.
 
 #include "PanelTestSupport.h"
 
@@ -13,6 +13,7 @@ juce::Rectangle<int> rect (int x, int y, int w, int h) { return { x, y, w, h }; 
 TEST (PanelLayout, EveryRectangleAtTheDesignSize)
 {
     Panels panels;
+    auto& left = panels.left;
     auto& middle = panels.middle;
     auto& output = panels.right.outputSection;
     auto& info = panels.info;
@@ -21,6 +22,10 @@ TEST (PanelLayout, EveryRectangleAtTheDesignSize)
     // Each child in its parent's coordinates.
     struct Case { const char* name; juce::Rectangle<int> actual, expected; };
     const Case cases[] = {
+        { "Left: input section",                              left.inputSection.getBounds(),       rect (10, 10, 170, 209) },
+        { "Input section: M/S box, centred",                  left.inputSection.msBox.getBounds(), rect (70, 10, 29, 50) },
+        { "Input section: input mono at the bottom",          left.inputSection.inputMonoButton.getBounds(), rect (50, 193, 71, 16) },
+
         { "Middle: WIDTH composite reaches 10 under BALANCE", middle.widthKnob.getBounds(),        rect (19, 14, 113, 201) },
         { "Middle: BALANCE composite",                        middle.balanceKnob.getBounds(),      rect (122, 14, 90, 201) },
         { "Middle: WIDTH knob area, before it was widened",   middle.widthKnob.knobArea,           rect (0, 0, 90, 201) },
@@ -71,19 +76,24 @@ TEST (PanelLayout, SmallSizesClampInsteadOfGoingNegative)
     auto processor = quindle::test::makeProcessor();
     EditorLooks looks;
 
-    struct Case { const char* name; juce::Rectangle<int> rightBounds, expectedSection; };
-    const Case rightCases[] = {
+    // Left and Right keep their section 10 pixels in from every side.
+    struct Case { const char* name; juce::Rectangle<int> panelBounds, expectedSection; };
+    const Case sectionCases[] = {
         { "narrower than 20: no width",    rect (0, 0, 15, 229),  rect (10, 10, 0, 209) },
         { "lower than 20: no height",      rect (0, 0, 103, 12),  rect (10, 10, 83, 0) },
         { "exactly 20 by 20",              rect (0, 0, 20, 20),   rect (10, 10, 0, 0) },
     };
 
-    for (const auto& c : rightCases)
+    for (const auto& c : sectionCases)
     {
         SCOPED_TRACE (c.name);
+        Left left (*processor);
+        left.setBounds (c.panelBounds);
+        EXPECT_EQ (left.inputSection.getBounds(), c.expectedSection) << "Left";
+
         Right right (*processor, verticalMargin);
-        right.setBounds (c.rightBounds);
-        EXPECT_EQ (right.outputSection.getBounds(), c.expectedSection);
+        right.setBounds (c.panelBounds);
+        EXPECT_EQ (right.outputSection.getBounds(), c.expectedSection) << "Right";
     }
 
     // At width 0 both knobs collapse onto x 0; the WIDTH composite still reaches 10 pixels on.

@@ -1,4 +1,4 @@
-// The overlay, the middle panel and the right panel at the design size, painted headless as the
+// The overlay and the three panels at the design size, painted headless as the
 // editor shows them and written as PNGs for a reviewer. Every text is in the embedded font.
 
 #include "PanelTestSupport.h"
@@ -35,26 +35,32 @@ void expectLabelsInTheEmbeddedFont (juce::Component& panel)
 constexpr float reviewScale = 2.0f;
 } // namespace
 
-TEST (PanelReviewImages, OverlayMiddleAndRightAtTheDesignSize)
+TEST (PanelReviewImages, OverlayAndPanelsAtTheDesignSize)
 {
     Panels panels;
+    panels.set (ParameterIDs::inputMidSide, 1.0f);   // "M Solo"
+    panels.set (ParameterIDs::phaseFlipRight, 1.0f);
     panels.set (ParameterIDs::balance, -30.0f);
     panels.set (ParameterIDs::width, 1.5f);
     panels.set (ParameterIDs::monoFreq, 120.0f);
     panels.set (ParameterIDs::outputGain, -4.5f);
     panels.set (ParameterIDs::monoCheck, 1.0f);
 
-    struct Case { const char* fileName; juce::Component& panel; };
+    // The input section's buttons draw their texts themselves; it has no labels.
+    struct Case { const char* fileName; juce::Component& panel; bool hasLabels; };
     const Case cases[] = {
-        { "panels-info.png",   panels.info },
-        { "panels-middle.png", panels.middle },
-        { "panels-right.png",  panels.right },
+        { "panels-info.png",   panels.info,   true },
+        { "panels-left.png",   panels.left,   false },
+        { "panels-middle.png", panels.middle, true },
+        { "panels-right.png",  panels.right,  true },
     };
 
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.fileName);
-        expectLabelsInTheEmbeddedFont (c.panel);
+        if (c.hasLabels)
+            expectLabelsInTheEmbeddedFont (c.panel);
+
         const auto image = c.panel.createComponentSnapshot (c.panel.getLocalBounds(), true, reviewScale);
         EXPECT_TRUE (kittest::writeReviewImage (image, c.fileName));
     }

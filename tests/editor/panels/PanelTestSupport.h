@@ -18,6 +18,7 @@ namespace paneltest
 inline constexpr float verticalMargin = 0.0625f;
 
 // The container's layout at its design size of 525 x 229.
+inline const juce::Rectangle<int> leftBounds { 0, 0, 190, 229 };
 inline const juce::Rectangle<int> middleBounds { 190, 0, 232, 229 };
 inline const juce::Rectangle<int> rightBounds { 422, 0, 103, 229 };
 inline const juce::Rectangle<int> infoBounds { 0, 0, 525, 229 };
@@ -47,11 +48,12 @@ struct EditorLooks
     juce::Component editor;
 };
 
-/** Middle, Right and the overlay on one processor, placed in the editor stand-in. */
+/** The three panels and the overlay on one processor, placed in the editor stand-in. */
 struct Panels
 {
     Panels()
     {
+        looks.add (left, leftBounds);
         looks.add (middle, middleBounds);
         looks.add (right, rightBounds);
         looks.add (info, infoBounds);
@@ -60,6 +62,7 @@ struct Panels
 
     std::unique_ptr<QuindleAudioProcessor> processor = quindle::test::makeProcessor();
     EditorLooks looks;
+    Left left { *processor };
     Middle middle { *processor, verticalMargin };
     Right right { *processor, verticalMargin };
     InfoComponent info;
