@@ -5,13 +5,22 @@
 #include "processor/PluginProcessor.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace
 {
+juce::Colour styleColour (int colourId)
+{
+    return Stylesheet::getInstance()->getColour (colourId);
+}
+
 void fillWithStyleColour (juce::Graphics& g, int colourId)
 {
-    g.fillAll (Stylesheet::getInstance()->getColour (colourId));
+    g.fillAll (styleColour (colourId));
 }
+
+constexpr int infoButtonColourId = 4;
+constexpr int infoTimerIntervalMs = 100;
 
 // Sections sit 10 pixels inside their panel on every side.
 juce::Rectangle<int> sectionArea (const juce::Component& panel)
@@ -130,4 +139,47 @@ void Right::paint (juce::Graphics& g)
 void Right::resized()
 {
     outputSection.setBounds (sectionArea (*this));
+}
+
+//==============================================================================
+MainContainerComponent::MainContainerComponent (QuindleAudioProcessor& processor)
+    : left (processor),
+      middle (processor, verticalMargin),
+      right (processor, verticalMargin),
+      infoButton ({}, "?", 0, &showInfo, false, styleColour (infoButtonColourId))
+{
+    // The order is the z-order: the overlay lies over the panels, the toggle over the overlay, so
+    // that the overlay can be hidden again.
+    for (auto* child : std::initializer_list<juce::Component*> { &left, &middle, &right, &info, &infoButton })
+        addAndMakeVisible (child);
+
+    info.setVisible (false);
+    startTimer (infoTimerIntervalMs);
+}
+
+MainContainerComponent::~MainContainerComponent() = default;
+
+void MainContainerComponent::resized()
+{
+    const auto w = getWidth(), h = getHeight();
+    const auto leftWidth = std::min (w, (int) (w * 0.23809523809523808 * 1.5217391304347827));
+    const auto rightWidth = std::min (w - leftWidth, (int) (w * 0.13 * 1.5217391304347827));
+
+    left.setBounds (0, 0, leftWidth, h);
+    right.setBounds (w - rightWidth, 0, rightWidth, h);
+    middle.setBounds (leftWidth, 0, w - leftWidth - rightWidth, h);
+
+    const auto buttonHeight = std::min (h, 21);
+    infoButton.setBounds (1, h - buttonHeight - 1, std::min (w, 17), buttonHeight);
+    infoButton.setTextMargin (2);
+    infoButton.repaint();
+
+    info.setBounds (0, 0, w, h);
+}
+
+void MainContainerComponent::timerCallback()
+{
+    info.setVisible (showInfo.get());
+    infoButton.setBackgroundColour (styleColour (infoButtonColourId));
+    infoButton.repaint();
 }

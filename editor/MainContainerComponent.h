@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/Info.h"
 #include "editor/InputSection.h"
 #include "editor/OutputSection.h"
 #include "editor/SectionLookAndFeel.h"
@@ -80,4 +81,39 @@ public:
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (Right)
+};
+
+//==============================================================================
+/** The whole interface, always laid out at the design size of 525 x 229: the three panels side
+    by side, the information overlay over them and the "?" toggle over the overlay. The editor
+    scales it to its window. Every one of the 13 parameters is bound to one control in here.
+
+    Message thread only. */
+class MainContainerComponent : public CustomComponent,
+                               private juce::Timer
+{
+public:
+    explicit MainContainerComponent (QuindleAudioProcessor&);
+    ~MainContainerComponent() override;
+
+    void resized() override;
+
+    static constexpr int designWidth = 525, designHeight = 229;
+
+    /** The fraction of the panel height kept free above and below the knobs. */
+    const float verticalMargin = 0.0625f;
+
+    Left left;
+    Middle middle;
+    Right right;
+    InfoComponent info;
+    InlinedTextButton infoButton;   // flips showInfo; the timer shows or hides the overlay
+
+private:
+    /** Every 100 ms: shows the overlay when showInfo is set, hides it otherwise. */
+    void timerCallback() override;
+
+    juce::Atomic<bool> showInfo { false };
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainContainerComponent)
 };

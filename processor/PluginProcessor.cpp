@@ -6,6 +6,8 @@
 #include "ParameterText.h"
 #include "ValueTreeStreamCheck.h"
 
+#include "editor/PluginEditor.h"
+
 #include <cmath>
 #include <limits>
 
@@ -460,7 +462,7 @@ bool QuindleAudioProcessor::isMidiEffect() const           { return false; }
 juce::AudioProcessorEditor* QuindleAudioProcessor::createEditor()
 {
     writeDiagnosticLine ("Editor created");
-    return new juce::GenericAudioProcessorEditor (*this);
+    return new QuindleAudioProcessorEditor (*this);
 }
 
 bool QuindleAudioProcessor::hasEditor() const { return true; }

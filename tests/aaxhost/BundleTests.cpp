@@ -14,8 +14,12 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <string>
 
 using namespace aaxhost;
 
@@ -187,6 +191,48 @@ namespace
 
         Instance instance;
         AAX_Result initializeResult = AAX_ERROR_NOT_INITIALIZED;
+    };
+
+    /** HOME pointed at a fresh folder while it lives, holding the per-user settings file the
+        plug-in's editor reads its width from ("size-x"), or no settings file at all. */
+    class HomeWithSavedWidth
+    {
+    public:
+        explicit HomeWithSavedWidth (const std::optional<std::string>& savedWidth)
+        {
+            std::string pattern = (std::filesystem::temp_directory_path() / "quindle-aax-home-XXXXXX").string();
+            EXPECT_NE (mkdtemp (pattern.data()), nullptr);
+            home = pattern;
+
+            if (const auto* old = std::getenv ("HOME"))
+                previousHome = old;
+
+            setenv ("HOME", home.c_str(), 1);
+
+            if (savedWidth.has_value())
+            {
+                const auto folder = home / "Norvane" / "Quindle";
+                std::filesystem::create_directories (folder);
+                std::ofstream (folder / "Quindle.config")
+                    << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<PROPERTIES>\n  <VALUE name=\"size-x\" val=\""
+                    << *savedWidth << "\"/>\n</PROPERTIES>\n";
+            }
+        }
+
+        ~HomeWithSavedWidth()
+        {
+            if (previousHome.has_value())
+                setenv ("HOME", previousHome->c_str(), 1);
+            else
+                unsetenv ("HOME");
+
+            std::error_code ignored;
+            std::filesystem::remove_all (home, ignored);
+        }
+
+    private:
+        std::filesystem::path home;
+        std::optional<std::string> previousHome;
     };
 
     /** The signal run through the algorithm block by block. */
@@ -471,4 +517,41 @@ TEST_F (LoadedBundle, TheEditorIsCreatedForTheHostsViewAndGoesWithIt)
     EXPECT_EQ (canUnloadNow (host.unknown()), 1);
     EXPECT_EQ (quindle.instance.uninitialize(), AAX_SUCCESS);
     EXPECT_EQ (canUnloadNow (host.unknown()), 0);
+}
+
+TEST_F (LoadedBundle, TheEditorSizesItselfFromTheSavedWidthBeforeTheHostHasAView)
+{
+    // The editor is built when the GUI is initialised, before the host attaches a view, and sizes
+    // itself from the saved width. The framework's AAX wrapper passes a resize of the editor to
+    // the host's view without looking whether there is one, so the editor must have its size
+    // before the wrapper holds it, and must not resize itself while no view is attached.
+    struct Case { const char* name; std::optional<std::string> savedWidth; float width, height; };
+    const Case cases[] = {
+        { "a saved width",                 "800",        800.0f, 348.0f },
+        { "a saved width that is too big", "1200",       1000.0f, 435.0f },
+        { "saved text that is no number",  "abc",        700.0f, 305.0f },
+        { "nothing saved",                 std::nullopt, 700.0f, 305.0f },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        const HomeWithSavedWidth home (c.savedWidth);
+        QuindleInstance quindle (host, *effect);
+        ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+        ASSERT_EQ (quindle.instance.initializeGUI (effect->createGUI()), AAX_SUCCESS);
+
+        AAX_Point size { 0.0f, 0.0f };
+        EXPECT_EQ (quindle.instance.gui()->GetViewSize (&size), AAX_SUCCESS);
+        EXPECT_EQ (size.horz, c.width);
+        EXPECT_EQ (size.vert, c.height);
+        EXPECT_EQ (quindle.instance.gui()->ParameterUpdated ("Width"), AAX_SUCCESS) << "the host talks to the GUI before the view";
+
+        EXPECT_EQ (quindle.instance.openView(), AAX_SUCCESS);
+        EXPECT_TRUE (quindle.instance.viewContainer().viewSizes().empty()) << "the editor asked for no other size";
+        EXPECT_EQ (quindle.instance.closeView(), AAX_SUCCESS);
+
+        EXPECT_EQ (quindle.instance.uninitializeGUI(), AAX_SUCCESS);
+        EXPECT_EQ (quindle.instance.uninitialize(), AAX_SUCCESS);
+    }
 }

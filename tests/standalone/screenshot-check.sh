@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the Standalone build under its own Xvfb server, waits for its window, takes a
-# screenshot of it and checks that the window is there and shows more than a blank fill.
+# screenshot of it and checks that the window is there and shows the whole editor: at least its
+# default size of 700 x 305, with the panels' colours over large areas.
 # Usage: screenshot-check.sh <standalone-binary> <output.png>
 set -euo pipefail
 
@@ -41,5 +42,17 @@ colours=$(identify -format '%k' "$screenshot")
 echo "window $window: ${size/ /x} pixels, $colours colours, saved to $screenshot"
 
 read -r width height <<<"$size"
-[ "$width" -ge 200 ] && [ "$height" -ge 100 ] || { echo "the window is too small"; exit 1; }
+[ "$width" -ge 700 ] && [ "$height" -ge 305 ] || { echo "the window is smaller than the editor"; exit 1; }
 [ "$colours" -ge 16 ] || { echo "the window looks blank"; exit 1; }
+
+# Pixels of a colour, by the image's histogram.
+pixels_of() {
+    convert "$screenshot" -format %c histogram:info:- | awk -v c="$1" 'toupper($0) ~ c { n += $1 } END { print n + 0 }'
+}
+# The middle panel (Stylesheet colour 6) and the input and output sections (colour 0) at the
+# default size each cover tens of thousands of pixels; the window alone has neither.
+for colour in 03497C 0B335C; do
+    count=$(pixels_of "#$colour")
+    echo "#$colour: $count pixels"
+    [ "$count" -ge 20000 ] || { echo "the editor's panels are not in the window"; exit 1; }
+done

@@ -3,6 +3,7 @@
 // M, S, L and R, and the diagram's "MUTED" and dimmed channel paths.
 
 #include "common/ControlTestSupport.h"
+#include "common/MessageDispatch.h"
 #include "editor/InputSection.h"
 #include "kit/KitTestSupport.h"
 #include "processor/ParameterIDs.h"
@@ -14,14 +15,9 @@
 #include <thread>
 #include <vector>
 
-// The framework's own message dispatch, which the plug-in's build (without modal loops) keeps
-// out of MessageManager's interface.
-namespace juce
-{
-bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
-}
-
 using namespace kittest;
+using quindle::test::dispatchPendingMessages;
+using quindle::test::dispatchUntil;
 
 namespace
 {
@@ -58,25 +54,6 @@ struct Section
         SyntheticMouse (button).click (button.getLocalBounds().getCentre().toFloat(), keys);
     }
 };
-
-/** Delivers the messages already posted to the message thread (this one). */
-void dispatchPendingMessages()
-{
-    while (juce::dispatchNextMessageOnSystemQueue (true))
-    {
-    }
-}
-
-/** Delivers messages until `done` holds or a generous deadline passes. */
-bool dispatchUntil (const std::function<bool()>& done)
-{
-    const auto deadline = juce::Time::getMillisecondCounter() + 5000;
-
-    for (dispatchPendingMessages(); ! done() && juce::Time::getMillisecondCounter() < deadline; dispatchPendingMessages())
-        juce::Thread::sleep (1);
-
-    return done();
-}
 
 void setFromAnotherThread (juce::RangedAudioParameter& parameter, const char* text)
 {

@@ -1,0 +1,226 @@
+#include "editor/PluginEditor.h"
+
+#include "kit/Stylesheet.h"
+#include "processor/Diagnostics.h"
+#include "processor/PluginProcessor.h"
+
+#include <cmath>
+
+#if ! JUCE_WINDOWS
+ #include <sys/stat.h>
+#endif
+
+namespace
+{
+constexpr int pollIntervalMs = 1000;
+
+// The construction resizes (to the minimum size, then to the loaded width) are not the user's.
+constexpr int resizesWhileConstructing = 10;
+
+// Taking a width from the file resizes the editor, and the host answers with one resize more.
+constexpr int resizesPerFollowedWidth = 2;
+
+/** A stored width as the editor uses it: a positive whole number, within the limits. Anything
+    else (text that is no number, 0, a negative or fractional one) gives the default width. */
+int usableWidth (const juce::String& storedText)
+{
+    using Editor = QuindleAudioProcessorEditor;
+    const auto digits = storedText.trim();
+
+    if (digits.isEmpty() || ! digits.containsOnly ("0123456789"))
+        return Editor::defaultWidth;
+
+    const auto significant = digits.trimCharactersAtStart ("0");
+
+    if (significant.isEmpty())
+        return Editor::defaultWidth;
+
+    // More digits than any width has: far above the largest width, and too long for an int.
+    if (significant.length() > 4)
+        return Editor::maxWidth;
+
+    return juce::jlimit (Editor::minWidth, Editor::maxWidth, significant.getIntValue());
+}
+} // namespace
+
+//==============================================================================
+QuindleAudioProcessorEditor::DefaultLookAndFeel::DefaultLookAndFeel()
+{
+    juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
+}
+
+QuindleAudioProcessorEditor::DefaultLookAndFeel::~DefaultLookAndFeel()
+{
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+}
+
+//==============================================================================
+QuindleAudioProcessorEditor::QuindleAudioProcessorEditor (QuindleAudioProcessor& p)
+    : juce::AudioProcessorEditor (p),
+      container (p),
+      propertiesFile (p.propertiesFile)
+{
+    setLookAndFeel (&editorLookAndFeel);
+
+    isLogicOrGarageBand = juce::PluginHostType().isLogic() || juce::PluginHostType().isGarageBand();
+    isAUv3 = p.wrapperType == juce::AudioProcessor::wrapperType_AudioUnitv3;
+    isAAX = p.wrapperType == juce::AudioProcessor::wrapperType_AAX;
+
+    propertiesFile->reload();
+    lastModifiedMs = settingsFileModificationMs();
+    loadedWidth = loadWidth();
+
+    dontSaveWidth = resizesWhileConstructing;
+    setResizable (true, true);
+    getConstrainer()->setFixedAspectRatio (aspectRatio);
+
+    // Applies the limits to the present size at once: 0 x 0 becomes the minimum size.
+    setResizeLimits (minWidth, heightForWidth (minWidth), maxWidth, heightForWidth (maxWidth));
+    setSize (loadedWidth, heightForWidth (loadedWidth));
+    writeDiagnosticLine ("Editor constructed");
+
+    editorLookAndFeel.setDefaultSansSerifTypeface (Stylesheet::getInstance()->typeface);
+    addAndMakeVisible (container);
+
+    if (followsOtherInstances())
+    {
+        startTimer (pollIntervalMs);
+        dontSaveWidth = 0;
+    }
+}
+
+QuindleAudioProcessorEditor::~QuindleAudioProcessorEditor()
+{
+    // The members then go in reverse order: this look, the container, the default look.
+    setLookAndFeel (nullptr);
+}
+
+//==============================================================================
+int QuindleAudioProcessorEditor::heightForWidth (int width)
+{
+    return (int) std::floor ((double) width / 2.3) + 1;
+}
+
+void QuindleAudioProcessorEditor::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::black);
+}
+
+void QuindleAudioProcessorEditor::resized()
+{
+    const auto width = getWidth();
+    writeDiagnosticLine ("resized to " + juce::String (width) + ", dontSaveWidth: " + juce::String (dontSaveWidth));
+
+    if (followsOtherInstances())
+    {
+        if (dontSaveWidth > 0)
+            --dontSaveWidth;
+        else
+            saveWidth (width);
+    }
+
+    // The container is laid out once, at its design size; only its scale follows the window. The
+    // scale is that of a window 2 pixels wider, so the container reaches past the right edge.
+    using Container = MainContainerComponent;
+    container.setBounds (0, 0, Container::designWidth, heightForWidth (Container::designWidth));
+    container.setTransform (juce::AffineTransform::scale ((float) ((width + 2) / (double) Container::designWidth),
+                                                          (float) (heightForWidth (width + 2) / (double) Container::designHeight)));
+}
+
+int QuindleAudioProcessorEditor::getControlParameterIndex (juce::Component& component)
+{
+    if (const auto* index = component.getProperties().getVarPointer (CustomComponent::controlParameterIndexKey))
+        return (int) *index;
+
+    return -1;
+}
+
+//==============================================================================
+void QuindleAudioProcessorEditor::timerCallback()
+{
+    // Under AAX the editor exists before the host's view does, and the framework's wrapper passes
+    // every size change of the editor to the view without checking there is one. So a width
+    // saved elsewhere waits until the editor is in the host's window.
+    if (isAAX && getPeer() == nullptr)
+        return;
+
+    if (! updateFileIfNecessary())
+        return;
+
+    dontSaveWidth += resizesPerFollowedWidth;
+    const auto width = loadWidth();
+    setBounds (getX(), getY(), width, heightForWidth (width));
+}
+
+bool QuindleAudioProcessorEditor::updateFileIfNecessary()
+{
+    const auto modifiedMs = settingsFileModificationMs();
+
+    if (lastModifiedMs >= modifiedMs)
+        return false;
+
+    lastModifiedMs = modifiedMs;
+
+    if (justSaved)
+    {
+        justSaved = false;
+        return false;
+    }
+
+    if (! propertiesFile->reload())
+    {
+        writeDiagnosticLine ("Props file reload failed.");
+        return false;
+    }
+
+    writeDiagnosticLine ("Props file reloaded.");
+    return true;
+}
+
+int QuindleAudioProcessorEditor::loadWidth()
+{
+    const auto width = usableWidth (propertiesFile->getValue (widthKey, juce::String (defaultWidth)));
+    writeDiagnosticLine ("Width loaded: " + juce::String (width));
+    return width;
+}
+
+void QuindleAudioProcessorEditor::saveWidth (int width)
+{
+    writeDiagnosticLine ("Width saved: " + juce::String (width));
+
+    // The file is written (about 500 ms later) only when the stored text changes; only then is
+    // the next change of the file this editor's own.
+    const auto storedBefore = propertiesFile->getValue (widthKey);
+    propertiesFile->setValue (widthKey, width);
+
+    if (propertiesFile->getValue (widthKey) != storedBefore)
+        justSaved = true;
+}
+
+juce::int64 QuindleAudioProcessorEditor::settingsFileModificationMs() const
+{
+    const auto path = propertiesFile->getFile().getFullPathName();
+
+    if (path.isEmpty())
+        return 0;
+
+   #if JUCE_WINDOWS
+    const juce::File file (path);
+    return file.exists() ? file.getLastModificationTime().toMilliseconds() : 0;
+   #else
+    // juce::File's modification time has whole seconds only on Linux, too coarse to tell apart
+    // two saves within a poll.
+    struct stat status {};
+
+    if (::stat (path.toRawUTF8(), &status) != 0)
+        return 0;
+
+    #if JUCE_MAC
+     const auto& modified = status.st_mtimespec;
+    #else
+     const auto& modified = status.st_mtim;
+    #endif
+
+    return (juce::int64) modified.tv_sec * 1000 + (juce::int64) modified.tv_nsec / 1000000;
+   #endif
+}
