@@ -62,7 +62,8 @@ QuindleAudioProcessorEditor::QuindleAudioProcessorEditor (QuindleAudioProcessor&
 {
     setLookAndFeel (&editorLookAndFeel);
 
-    isLogicOrGarageBand = juce::PluginHostType().isLogic() || juce::PluginHostType().isGarageBand();
+    const juce::PluginHostType host;
+    isLogicOrGarageBand = host.isLogic() || host.isGarageBand();
     isAUv3 = p.wrapperType == juce::AudioProcessor::wrapperType_AudioUnitv3;
     isAAX = p.wrapperType == juce::AudioProcessor::wrapperType_AAX;
 
