@@ -31,6 +31,7 @@ QUINDLE_BENCH_PACKAGES=(libbenchmark-dev)
 
 QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps x11-utils imagemagick)
 
+# QUINDLE_JOBS caps the parallel jobs, e.g. when several builds share one machine.
 quindle_jobs() {
-    nproc 2>/dev/null || echo 4
+    echo "${QUINDLE_JOBS:-$(nproc 2>/dev/null || echo 4)}"
 }
