@@ -434,12 +434,22 @@ TEST (EffectParameters, ChangeCountRisesOnlyWhenAnUpdateChangesTheValue)
         int32_t changes;
     };
 
+    // The stored value is a float: what counts is whether it changed, not whether the host's
+    // double equals it.
     const Step steps[] = {
         { 0.5, 0 },    // the value it has
         { 0.25, 1 },
         { 0.25, 1 },
         { 0.75, 2 },
-        { std::numeric_limits<double>::quiet_NaN(), 3 },   // a NaN is never the same
+        { 0.1, 3 },    // no float holds 0.1 exactly
+        { 0.1, 3 },
+        { 0.1, 3 },
+        { 1.5, 4 },    // stored as 1.0
+        { 1.5, 4 },
+        { 1.0, 4 },
+        { -0.5, 5 },   // stored as 0.0
+        { -0.5, 5 },
+        { std::numeric_limits<double>::quiet_NaN(), 6 },   // a NaN is never the same
     };
 
     for (const auto& step : steps)

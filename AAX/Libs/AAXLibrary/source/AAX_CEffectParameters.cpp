@@ -481,11 +481,14 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID i
     if (parameter == nullptr)
         return AAX_ERROR_INVALID_PARAMETER_ID;
 
-    const double oldValue = parameter->GetNormalizedValue();
+    // The parameter stores what the host sends in its own type and range, so only the stored
+    // value before and after tells whether this update changed anything.
+    const double before = parameter->GetNormalizedValue();
     parameter->UpdateNormalizedValue (iValue);
+    const double after = parameter->GetNormalizedValue();
     mPacketDispatcher.SetDirty (iParameterID, true);
 
-    if (! (oldValue == iValue))   // a NaN counts as a change
+    if (! (before == after))   // a NaN counts as a change
         ++mNumPlugInChanges;
 
     return AAX_SUCCESS;
