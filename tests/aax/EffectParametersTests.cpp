@@ -529,6 +529,33 @@ TEST (EffectParameters, UninitializeDeletesTheParametersAndReleasesTheHost)
     EXPECT_EQ (session.host.outstandingReferences(), 0) << session.host.describeReferences();
 }
 
+TEST (EffectParameters, ASecondInitializeIsRefusedAndTheFirstKeepsWorking)
+{
+    EffectSession session;
+    ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
+    auto& effect = *session.effect;
+    const int references = session.host.outstandingReferences();
+    session.automation().clearEvents();
+
+    EXPECT_EQ (effect.Initialize (session.instance.unknown()), kAAX_Result_AlreadyInitialized);
+
+    // The first EffectInit's parameters still reach the host through the first wrappers.
+    EXPECT_EQ (effect.TouchParameter ("Width"), AAX_SUCCESS);
+    EXPECT_EQ (session.automation().events(), (std::vector<Event> { { Kind::touch, "Width" } }));
+    int32_t count = -1;
+    effect.GetNumberOfParameters (&count);
+    EXPECT_EQ (count, 14);
+    EXPECT_EQ (session.host.outstandingReferences(), references) << session.host.describeReferences();
+
+    // Uninitialize ends the life cycle; the next Initialize starts a new one.
+    EXPECT_EQ (effect.Uninitialize(), AAX_SUCCESS);
+    EXPECT_EQ (effect.Initialize (session.instance.unknown()), AAX_SUCCESS);
+    effect.GetNumberOfParameters (&count);
+    EXPECT_EQ (count, 14);
+    EXPECT_EQ (session.automation().registeredParameters(), idsOf (aaxtest::quindleParameters()));
+    EXPECT_TRUE (session.host.problems().empty());
+}
+
 TEST (EffectParameters, DestructionWithoutUninitializeReleasesTheHostToo)
 {
     aaxhost::Host host;

@@ -152,6 +152,11 @@ AAX_CEffectParameters::~AAX_CEffectParameters()
 //==============================================================================
 AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* iController)
 {
+    // The parameters of the first EffectInit point at the first automation delegate wrapper:
+    // building again over them would delete it under them.
+    if (mController != nullptr)
+        return kAAX_Result_AlreadyInitialized;
+
     mController = std::make_unique<AAX_VController> (iController);
 
     // Without a host automation delegate there is no wrapper: the parameters then apply value
