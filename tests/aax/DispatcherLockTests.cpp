@@ -1,5 +1,6 @@
-// The packet dispatcher's lock: re-entrant on its owning thread, exclusive between threads. This
-// executable also runs under ThreadSanitizer, which reports any access the lock fails to order.
+// The packet dispatcher's lock: re-entrant on its owning thread, exclusive between threads; and
+// the parameter values that host updates write while coefficient packets read them. This
+// executable also runs under ThreadSanitizer, which reports any access left unordered.
 
 #include "AAX_CPacketDispatcher.h"
 #include "support/TestEffect.h"
@@ -8,7 +9,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <future>
+#include <map>
 #include <thread>
 
 namespace
@@ -21,6 +24,16 @@ namespace
     {
         auto done = std::async (std::launch::async, work);
         return done.wait_for (kDeadlockTimeout) == std::future_status::ready;
+    }
+
+    /** The float that a packet posted to the host carries (a failure when it is no float). */
+    float floatIn (const aaxhost::Controller::Packet& packet)
+    {
+        float value = -1.0f;
+        EXPECT_EQ (packet.payload.size(), sizeof (value)) << "field " << packet.field;
+        if (packet.payload.size() == sizeof (value))
+            std::memcpy (&value, packet.payload.data(), sizeof (value));
+        return value;
     }
 } // namespace
 
@@ -120,11 +133,14 @@ TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
     ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
     auto& effect = *session.effect;
     constexpr int kRounds = 2000;
+    const auto bypassOf = [] (int round) { return round % 2 == 0 ? 1.0 : 0.0; };
 
+    // Each update writes the bypass value that the coefficients read on the other thread.
     std::thread updating ([&]
     {
         for (int i = 0; i < kRounds; ++i)
-            effect.dispatcher().SetDirty (cDefaultMasterBypassID);
+            EXPECT_EQ (effect.UpdateParameterNormalizedValue (cDefaultMasterBypassID, bypassOf (i), AAX_eUpdateSource_Parameter),
+                       AAX_SUCCESS);
     });
 
     std::thread dispatching ([&]
@@ -136,11 +152,18 @@ TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
     updating.join();
     dispatching.join();
 
-    // However the two interleaved, the last state is posted once more at most.
-    const auto posted = session.instance.controller().packets().size();
-    EXPECT_GE (posted, 1u);
-    EXPECT_LE (posted, static_cast<size_t> (kRounds));
-    effect.dispatcher().SetDirty (cDefaultMasterBypassID);
+    // However the two interleaved, each packet carries one of the values the host sent.
+    const auto packets = session.instance.controller().packets();
+    ASSERT_GE (packets.size(), 1u);
+    EXPECT_LE (packets.size(), static_cast<size_t> (kRounds));
+    for (const auto& packet : packets)
+    {
+        EXPECT_EQ (packet.field, 3);
+        const float value = floatIn (packet);
+        EXPECT_TRUE (value == 0.0f || value == 1.0f) << value;
+    }
+
+    // The last update waits for the next request, or went out with the last one.
     EXPECT_EQ (effect.GenerateCoefficients(), AAX_SUCCESS);
-    EXPECT_EQ (session.instance.controller().packets().size(), posted + 1);
+    EXPECT_EQ (floatIn (session.instance.controller().packets().back()), static_cast<float> (bypassOf (kRounds - 1)));
 }
