@@ -19,8 +19,8 @@ namespace
 {
     using namespace aaxhost;
     using aaxtest::Forwarded;
-    using aaxtest::kFirst;
-    using aaxtest::kLater;
+    using aaxtest::kNoHostObject;
+    using aaxtest::kNotImplementedByHost;
     using aaxtest::Subject;
 
     void process (void* const[], const void* const) {}
@@ -52,11 +52,11 @@ TEST (DescriptionWrappers, CollectionForwardsToItsOneVersion)
 {
     using C = AAX_VCollection;
     const std::vector<Forwarded<C>> table {
-        { "AddEffect", 1, kFirst, [] (C& c) { return c.AddEffect ("com.Norvane.Quindle", c.NewDescriptor()); } },
-        { "SetManufacturerName", 1, kFirst, [] (C& c) { return c.SetManufacturerName ("Norvane"); } },
-        { "AddPackageName", 1, kFirst, [] (C& c) { return c.AddPackageName ("Quindle"); } },
-        { "SetPackageVersion", 1, kFirst, [] (C& c) { return c.SetPackageVersion (0x010200); } },
-        { "SetProperties", 1, kFirst, [] (C& c) { return c.SetProperties (c.NewPropertyMap()); } },
+        { "AddEffect", 1, kNoHostObject, [] (C& c) { return c.AddEffect ("com.Norvane.Quindle", c.NewDescriptor()); } },
+        { "SetManufacturerName", 1, kNoHostObject, [] (C& c) { return c.SetManufacturerName ("Norvane"); } },
+        { "AddPackageName", 1, kNoHostObject, [] (C& c) { return c.AddPackageName ("Quindle"); } },
+        { "SetPackageVersion", 1, kNoHostObject, [] (C& c) { return c.SetPackageVersion (0x010200); } },
+        { "SetProperties", 1, kNoHostObject, [] (C& c) { return c.SetProperties (c.NewPropertyMap()); } },
     };
     aaxtest::expectForwarding (table, created<C, Collection> (&HostOptions::collection),
                                aaxtest::LaterVersions::fromFirstVersion);
@@ -66,15 +66,15 @@ TEST (DescriptionWrappers, EffectDescriptorForwardsToTheVersionOfEachOperation)
 {
     using E = AAX_VEffectDescriptor;
     const std::vector<Forwarded<E>> table {
-        { "AddComponent", 1, kFirst, [] (E& e) { return e.AddComponent (e.NewComponentDescriptor()); } },
-        { "AddName", 1, kFirst, [] (E& e) { return e.AddName ("Quindle"); } },
-        { "AddCategory", 1, kFirst, [] (E& e) { return e.AddCategory (512); } },
-        { "AddCategoryBypassParameter", 1, kFirst, [] (E& e) { return e.AddCategoryBypassParameter (512, "MasterBypassID"); } },
-        { "AddProcPtr", 1, kFirst, [] (E& e) { return e.AddProcPtr (nullptr, kAAX_ProcPtrID_Create_EffectGUI); } },
-        { "SetProperties", 1, kFirst, [] (E& e) { return e.SetProperties (e.NewPropertyMap()); } },
-        { "AddResourceInfo", 1, kFirst, [] (E& e) { return e.AddResourceInfo (AAX_eResourceType_PageTable, "tables.xml"); } },
-        { "AddMeterDescription", 1, kFirst, [] (E& e) { return e.AddMeterDescription (1, "Meter", nullptr); } },
-        { "AddControlMIDINode", 2, kLater, [] (E& e) { return e.AddControlMIDINode (1, AAX_eMIDINodeType_Global, "MIDI", 0xFFFF); } },
+        { "AddComponent", 1, kNoHostObject, [] (E& e) { return e.AddComponent (e.NewComponentDescriptor()); } },
+        { "AddName", 1, kNoHostObject, [] (E& e) { return e.AddName ("Quindle"); } },
+        { "AddCategory", 1, kNoHostObject, [] (E& e) { return e.AddCategory (512); } },
+        { "AddCategoryBypassParameter", 1, kNoHostObject, [] (E& e) { return e.AddCategoryBypassParameter (512, "MasterBypassID"); } },
+        { "AddProcPtr", 1, kNoHostObject, [] (E& e) { return e.AddProcPtr (nullptr, kAAX_ProcPtrID_Create_EffectGUI); } },
+        { "SetProperties", 1, kNoHostObject, [] (E& e) { return e.SetProperties (e.NewPropertyMap()); } },
+        { "AddResourceInfo", 1, kNoHostObject, [] (E& e) { return e.AddResourceInfo (AAX_eResourceType_PageTable, "tables.xml"); } },
+        { "AddMeterDescription", 1, kNoHostObject, [] (E& e) { return e.AddMeterDescription (1, "Meter", nullptr); } },
+        { "AddControlMIDINode", 2, kNotImplementedByHost, [] (E& e) { return e.AddControlMIDINode (1, AAX_eMIDINodeType_Global, "MIDI", 0xFFFF); } },
     };
     aaxtest::expectForwarding (table, created<E, EffectDescriptor> (&HostOptions::effectDescriptor),
                                aaxtest::LaterVersions::fromFirstVersion);
@@ -85,24 +85,24 @@ TEST (DescriptionWrappers, ComponentDescriptorForwardsToTheVersionOfEachOperatio
     using D = AAX_VComponentDescriptor;
     static const AAX_CTypeID meters[] = { 1, 2 };
     const std::vector<Forwarded<D>> table {
-        { "Clear", 1, kFirst, [] (D& d) { return d.Clear(); } },
-        { "AddAudioIn", 1, kFirst, [] (D& d) { return d.AddAudioIn (0); } },
-        { "AddAudioOut", 1, kFirst, [] (D& d) { return d.AddAudioOut (1); } },
-        { "AddAudioBufferLength", 1, kFirst, [] (D& d) { return d.AddAudioBufferLength (2); } },
-        { "AddSampleRate", 1, kFirst, [] (D& d) { return d.AddSampleRate (3); } },
-        { "AddClock", 1, kFirst, [] (D& d) { return d.AddClock (4); } },
-        { "AddSideChainIn", 1, kFirst, [] (D& d) { return d.AddSideChainIn (5); } },
-        { "AddDataInPort", 1, kFirst, [] (D& d) { return d.AddDataInPort (6, 4, AAX_eDataInPortType_Buffered); } },
-        { "AddAuxOutputStem", 1, kFirst, [] (D& d) { return d.AddAuxOutputStem (0, AAX_eStemFormat_Stereo, "Aux"); } },
-        { "AddPrivateData", 1, kFirst, [] (D& d) { return d.AddPrivateData (7, 8, 0); } },
-        { "AddTemporaryData", 2, kLater, [] (D& d) { return d.AddTemporaryData (8, 16); } },
-        { "AddDmaInstance", 1, kFirst, [] (D& d) { return d.AddDmaInstance (9, AAX_IDma::eMode_Burst); } },
-        { "AddMeters", 1, kFirst, [] (D& d) { return d.AddMeters (10, meters, 2); } },
-        { "AddMIDINode", 1, kFirst, [] (D& d) { return d.AddMIDINode (11, AAX_eMIDINodeType_LocalInput, "In", 1); } },
-        { "AddReservedField", 1, kFirst, [] (D& d) { return d.AddReservedField (12, 0); } },
-        { "AddProcessProc_Native", 1, kFirst, [] (D& d) { return d.AddProcessProc_Native (process, nullptr, instanceInit, background, nullptr); } },
-        { "AddProcessProc_TI", 1, kFirst, [] (D& d) { return d.AddProcessProc_TI ("dsp.dll", "Process", nullptr, "Init", "Background", nullptr); } },
-        { "AddProcessProc", 3, kFirst, [] (D& d) { return d.AddProcessProc (nullptr, nullptr, 0); } },
+        { "Clear", 1, kNoHostObject, [] (D& d) { return d.Clear(); } },
+        { "AddAudioIn", 1, kNoHostObject, [] (D& d) { return d.AddAudioIn (0); } },
+        { "AddAudioOut", 1, kNoHostObject, [] (D& d) { return d.AddAudioOut (1); } },
+        { "AddAudioBufferLength", 1, kNoHostObject, [] (D& d) { return d.AddAudioBufferLength (2); } },
+        { "AddSampleRate", 1, kNoHostObject, [] (D& d) { return d.AddSampleRate (3); } },
+        { "AddClock", 1, kNoHostObject, [] (D& d) { return d.AddClock (4); } },
+        { "AddSideChainIn", 1, kNoHostObject, [] (D& d) { return d.AddSideChainIn (5); } },
+        { "AddDataInPort", 1, kNoHostObject, [] (D& d) { return d.AddDataInPort (6, 4, AAX_eDataInPortType_Buffered); } },
+        { "AddAuxOutputStem", 1, kNoHostObject, [] (D& d) { return d.AddAuxOutputStem (0, AAX_eStemFormat_Stereo, "Aux"); } },
+        { "AddPrivateData", 1, kNoHostObject, [] (D& d) { return d.AddPrivateData (7, 8, 0); } },
+        { "AddTemporaryData", 2, kNotImplementedByHost, [] (D& d) { return d.AddTemporaryData (8, 16); } },
+        { "AddDmaInstance", 1, kNoHostObject, [] (D& d) { return d.AddDmaInstance (9, AAX_IDma::eMode_Burst); } },
+        { "AddMeters", 1, kNoHostObject, [] (D& d) { return d.AddMeters (10, meters, 2); } },
+        { "AddMIDINode", 1, kNoHostObject, [] (D& d) { return d.AddMIDINode (11, AAX_eMIDINodeType_LocalInput, "In", 1); } },
+        { "AddReservedField", 1, kNoHostObject, [] (D& d) { return d.AddReservedField (12, 0); } },
+        { "AddProcessProc_Native", 1, kNoHostObject, [] (D& d) { return d.AddProcessProc_Native (process, nullptr, instanceInit, background, nullptr); } },
+        { "AddProcessProc_TI", 1, kNoHostObject, [] (D& d) { return d.AddProcessProc_TI ("dsp.dll", "Process", nullptr, "Init", "Background", nullptr); } },
+        { "AddProcessProc", 3, kNoHostObject, [] (D& d) { return d.AddProcessProc (nullptr, nullptr, 0); } },
     };
     aaxtest::expectForwarding (table, created<D, ComponentDescriptor> (&HostOptions::componentDescriptor),
                                aaxtest::LaterVersions::fromFirstVersion);
@@ -113,11 +113,11 @@ TEST (DescriptionWrappers, PropertyMapForwardsToTheVersionOfEachOperation)
     using M = AAX_VPropertyMap;
     static const AAX_SPlugInIdentifierTriad ids[] = { { 1, 2, 3 } };
     const std::vector<Forwarded<M>> table {
-        { "AddProperty", 1, kFirst, [] (M& m) { return m.AddProperty (AAX_eProperty_ManufacturerID, 7); } },
-        { "RemoveProperty", 1, kFirst, [] (M& m) { return m.RemoveProperty (AAX_eProperty_ManufacturerID); } },
-        { "AddPropertyWithIDArray", 2, kLater, [] (M& m) { return m.AddPropertyWithIDArray (AAX_eProperty_PlugInID_Native, ids, 1); } },
-        { "AddPointerProperty", 3, kLater, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, ids); } },
-        { "AddPointerProperty", 3, kLater, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, "text"); } },
+        { "AddProperty", 1, kNoHostObject, [] (M& m) { return m.AddProperty (AAX_eProperty_ManufacturerID, 7); } },
+        { "RemoveProperty", 1, kNoHostObject, [] (M& m) { return m.RemoveProperty (AAX_eProperty_ManufacturerID); } },
+        { "AddPropertyWithIDArray", 2, kNotImplementedByHost, [] (M& m) { return m.AddPropertyWithIDArray (AAX_eProperty_PlugInID_Native, ids, 1); } },
+        { "AddPointerProperty", 3, kNotImplementedByHost, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, ids); } },
+        { "AddPointerProperty", 3, kNotImplementedByHost, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, "text"); } },
     };
 
     const aaxtest::MakeSubject<M> make = [] (Versions versions) {
@@ -136,7 +136,7 @@ TEST (DescriptionWrappers, FeatureInfoForwardsToItsOneVersion)
 {
     using F = const AAX_IFeatureInfo;
     const std::vector<Forwarded<F>> table {
-        { "SupportLevel", 1, kFirst, [] (F& f) { AAX_ESupportLevel level; return f.SupportLevel (level); } },
+        { "SupportLevel", 1, kNoHostObject, [] (F& f) { AAX_ESupportLevel level; return f.SupportLevel (level); } },
     };
 
     const aaxtest::MakeSubject<F> make = [] (Versions versions) {
@@ -235,7 +235,7 @@ TEST (DescriptionWrappers, WithoutFactoryNoCollectionAndNoMapsAndABrokenFactoryT
     EXPECT_EQ (collection.NewPropertyMap(), nullptr);
     EXPECT_EQ (AAX_VPropertyMap::Create (nullptr), nullptr);
     ASSERT_NE (collection.NewDescriptor(), nullptr) << "descriptors are made; they answer -20004";
-    EXPECT_EQ (collection.NewDescriptor()->AddName ("x"), kFirst);
+    EXPECT_EQ (collection.NewDescriptor()->AddName ("x"), kNoHostObject);
 
     Host broken;
     broken.factory().answerQueriesWithNull (true);
@@ -326,8 +326,8 @@ TEST (DescriptionWrappers, MapWithoutThirdVersionKeepsProcedurePointersItself)
     };
 
     for (const auto c : { Case { AAX_eProperty_NativeProcessProc, AAX_SUCCESS }, Case { AAX_eProperty_NativeInstanceInitProc, AAX_SUCCESS },
-                          Case { AAX_eProperty_TIBackgroundProc, AAX_SUCCESS }, Case { AAX_eProperty_PlugInID_TI, kLater },
-                          Case { AAX_eProperty_ProductID, kLater }, Case { AAX_eProperty_InputStemFormat, kLater } })
+                          Case { AAX_eProperty_TIBackgroundProc, AAX_SUCCESS }, Case { AAX_eProperty_PlugInID_TI, kNotImplementedByHost },
+                          Case { AAX_eProperty_ProductID, kNotImplementedByHost }, Case { AAX_eProperty_InputStemFormat, kNotImplementedByHost } })
     {
         SCOPED_TRACE (c.property);
         EXPECT_EQ (map->AddPointerProperty (c.property, &marker), c.added);

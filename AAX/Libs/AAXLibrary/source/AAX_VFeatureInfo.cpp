@@ -15,7 +15,7 @@ AAX_VFeatureInfo::~AAX_VFeatureInfo() = default;
 
 AAX_Result AAX_VFeatureInfo::SupportLevel (AAX_ESupportLevel& oSupportLevel) const
 {
-    return Forward (mIACFFeatureInfo, kMissingFirstVersion, &AAX_IACFFeatureInfo::SupportLevel, oSupportLevel);
+    return Forward (mIACFFeatureInfo, kNoHostObject, &AAX_IACFFeatureInfo::SupportLevel, oSupportLevel);
 }
 
 const AAX_IPropertyMap* AAX_VFeatureInfo::AcquireProperties() const

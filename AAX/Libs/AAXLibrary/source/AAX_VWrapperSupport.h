@@ -14,10 +14,15 @@
 
 namespace AAX_VWrapperSupport
 {
-    /** The answer for an operation of a first version that the host lacks. */
-    constexpr AAX_Result kMissingFirstVersion = AAX_ERROR_NULL_OBJECT;
-    /** The answer for an operation that only a later version offers. */
-    constexpr AAX_Result kMissingLaterVersion = AAX_ERROR_UNIMPLEMENTED;
+    // What an operation answers when the host lacks the interface version it belongs to.
+
+    /** There is no host object to call: the answer of most operations of a first version (and
+        of the host services' assertion report, a third version's). */
+    constexpr AAX_Result kNoHostObject = AAX_ERROR_NULL_OBJECT;
+    /** The running host does not implement the operation: the answer of the operations that
+        only later versions offer, and of every page-table operation and the view container's
+        mouse operations, first version included. */
+    constexpr AAX_Result kNotImplementedByHost = AAX_ERROR_UNIMPLEMENTED;
 
     template <typename T>
     struct NoDeduce
