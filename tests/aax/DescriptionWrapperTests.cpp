@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 namespace
 {
     using namespace aaxhost;
@@ -224,7 +227,7 @@ TEST (DescriptionWrappers, AMapGoesToTheHostAsItsNewestVersion)
     }
 }
 
-TEST (DescriptionWrappers, WithoutFactoryNoCollectionAndNoMapsAndABrokenFactoryThrows)
+TEST (DescriptionWrappers, WithoutFactoryNoCollectionAndNoMaps)
 {
     HostOptions options;
     options.componentFactory = Versions::none();
@@ -237,19 +240,42 @@ TEST (DescriptionWrappers, WithoutFactoryNoCollectionAndNoMapsAndABrokenFactoryT
     ASSERT_NE (collection.NewDescriptor(), nullptr) << "descriptors are made; they answer -20004";
     EXPECT_EQ (collection.NewDescriptor()->AddName ("x"), kNoHostObject);
 
-    Host broken;
-    broken.factory().answerQueriesWithNull (true);
-    EXPECT_EQ (AAX_VPropertyMap::Create (broken.unknown()), nullptr) << "a factory query without factory is no factory for maps";
-    try
+}
+
+TEST (DescriptionWrappers, EveryCreatorMeetsABrokenFactoryAsAnEmptyPointer)
+{
+    // A factory query that succeeds and hands out nothing: each creator throws what a call
+    // through an empty host pointer throws, for the exported function around it to catch.
+    struct Creator
     {
-        AAX_VCollection throwing (broken.unknown());
-        ADD_FAILURE() << "no exception";
-    }
-    catch (int32_t thrown)
+        const char* name;
+        std::function<void (IACFUnknown*)> create;
+    };
+
+    const Creator creators[] = {
+        { "collection", [] (IACFUnknown* host) { AAX_VCollection collection (host); } },
+        { "effect descriptor", [] (IACFUnknown* host) { AAX_VEffectDescriptor descriptor (host); } },
+        { "component descriptor", [] (IACFUnknown* host) { AAX_VComponentDescriptor descriptor (host); } },
+        { "property map", [] (IACFUnknown* host) { std::unique_ptr<AAX_VPropertyMap> map (AAX_VPropertyMap::Create (host)); } },
+    };
+
+    for (const auto& c : creators)
     {
-        EXPECT_EQ (thrown, static_cast<int32_t> (0x80000005u));
+        SCOPED_TRACE (c.name);
+        Host broken;
+        broken.factory().answerQueriesWithNull (true);
+        try
+        {
+            c.create (broken.unknown());
+            ADD_FAILURE() << "no exception";
+        }
+        catch (int32_t thrown)
+        {
+            EXPECT_EQ (thrown, static_cast<int32_t> (0x80000005u));
+        }
+        EXPECT_TRUE (broken.factory().creations().empty());
+        EXPECT_EQ (broken.outstandingReferences(), 0) << broken.describeReferences();
     }
-    EXPECT_EQ (broken.outstandingReferences(), 0) << broken.describeReferences();
 }
 
 TEST (DescriptionWrappers, DescriptionHostAndHostDefinitionAreOfferedOnlyWhenTheHostHasThem)
@@ -460,6 +486,60 @@ TEST (DescriptionWrappers, FeatureInfoAndItsPropertiesBelongToTheCaller)
 
     host.descriptionHost().setResult ("AcquireFeatureProperties", AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ (descriptionHost.AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat), nullptr);
+}
+
+TEST (DescriptionWrappers, WhatABrokenHostWritesIntoAFailedCallIsForgottenNotReleased)
+{
+    // These hosts write one of their interfaces, without a reference, into the out pointer of
+    // every call that fails. Releasing it would give back a reference the plug-in never got.
+    const std::vector<std::string> noProblems;
+    {
+        SCOPED_TRACE ("a creation");
+        HostOptions options;
+        options.componentDescriptor = Versions::none();
+        Host host (options);
+        host.factory().whenMaking ([] (HostObject& made) { made.failWithAnInterface (true); });
+        {
+            AAX_VComponentDescriptor descriptor (host.unknown());
+            EXPECT_EQ (descriptor.AddAudioIn (0), kNoHostObject) << "the creation failed: no host object";
+        }
+        EXPECT_EQ (host.problems(), noProblems);
+        EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+    }
+    {
+        SCOPED_TRACE ("a query for a later version");
+        HostOptions options;
+        options.effectDescriptor = Versions::upTo (1);
+        Host host (options);
+        host.factory().whenMaking ([] (HostObject& made) { made.failWithAnInterface (true); });
+        {
+            AAX_VEffectDescriptor descriptor (host.unknown());
+            EXPECT_EQ (descriptor.AddControlMIDINode (1, AAX_eMIDINodeType_LocalInput, "in", 1), kNotImplementedByHost);
+            EXPECT_EQ (host.log().count ("EffectDescriptor", "AddControlMIDINode"), 0);
+        }
+        EXPECT_EQ (host.problems(), noProblems);
+        EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+    }
+    {
+        SCOPED_TRACE ("acquisitions");
+        Host host;
+        auto& feature = host.descriptionHost().addFeature (AAXATTR_ClientFeature_StemFormat, AAX_eSupportLevel_ByProperty);
+        feature.properties();
+        feature.failWithAnInterface (true);
+        feature.setResult ("AcquireProperties", AAX_ERROR_UNIMPLEMENTED);
+        {
+            const AAX_VDescriptionHost descriptionHost (host.unknown());
+            std::unique_ptr<const AAX_IFeatureInfo> info (descriptionHost.AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat));
+            ASSERT_NE (info, nullptr);
+            EXPECT_EQ (info->AcquireProperties(), nullptr);
+
+            host.descriptionHost().failWithAnInterface (true);
+            host.descriptionHost().setResult ("AcquireFeatureProperties", AAX_ERROR_UNIMPLEMENTED);
+            EXPECT_EQ (descriptionHost.AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat), nullptr);
+        }
+        EXPECT_EQ (host.problems(), noProblems);
+        EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+    }
 }
 
 TEST (DescriptionWrappers, ACollectionDeletesWhatItMadeAndReleasesNewestFirstHostUnknownLast)

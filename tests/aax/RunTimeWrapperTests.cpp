@@ -326,6 +326,26 @@ TEST (RunTimeWrappers, ABrokenFactoryMakesHostServicesThrowAndLeavesTheControlle
 }
 
 //==============================================================================
+TEST (RunTimeWrappers, WhatABrokenHostWritesIntoAFailedQueryIsForgottenNotReleased)
+{
+    // The instance's unknown writes its own interface, without a reference, into the out
+    // pointer of every query it fails: here those for the later controller versions.
+    InstanceOptions options;
+    options.controller = Versions::upTo (1);
+    Host host;
+    Instance instance (host, options);
+    instance.instanceUnknown().failWithAnInterface (true);
+    {
+        const AAX_VController controller (instance.unknown());
+        AAX_CSampleRate rate = 0;
+        AAX_CString name;
+        EXPECT_EQ (controller.GetSampleRate (&rate), AAX_SUCCESS);
+        EXPECT_EQ (controller.GetHostName (&name), kNotImplementedByHost);
+    }
+    EXPECT_EQ (host.problems(), std::vector<std::string> {});
+    EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+}
+
 TEST (RunTimeWrappers, TableCopiesNeedTheirControllerVersionATableAndSuccess)
 {
     struct Case

@@ -42,7 +42,12 @@ namespace
         *outDefinition = nullptr;
         if (collection.GetIUnknown()->QueryInterface (IID_IACFPluginDefinition,
             reinterpret_cast<void**> (outDefinition)) != ACF_OK)
+        {
+            // A failed query hands out no reference: what a broken host wrote is forgotten, as
+            // the host wrappers forget it, not released and not handed back.
+            *outDefinition = nullptr;
             result = AAX_ERROR_NULL_OBJECT;
+        }
     }
 
     AAX_Result traceCaught (const char* what, AAX_Result result)

@@ -36,6 +36,10 @@ AAX_VController::AAX_VController (IACFUnknown* pUnknown)
     QueryHostObject (pUnknown, IID_IAAXControllerV3, mIControllerV3);
     QueryHostObject (pUnknown, IID_IAAXPageTableController, mIPageTableController);
     QueryHostObject (pUnknown, IID_IAAXPageTableControllerV2, mIPageTableControllerV2);
+
+    // Only the page-table copies use the factory. The controller is made while the host
+    // initialises an instance, where no exported function would catch an exception, so a
+    // factory query that succeeds without a factory leaves none, as a failed one does.
     QueryHostObject (pUnknown, IID_IACFComponentFactory, mComponentFactory);
 }
 

@@ -45,7 +45,7 @@ AAX_VPropertyMap::~AAX_VPropertyMap() = default;
 AAX_VPropertyMap* AAX_VPropertyMap::Create (IACFUnknown* inHostUnknown)
 {
     ACFPtr<IACFComponentFactory> factory;
-    if (! QueryFactory (inHostUnknown, factory) || factory.isNull())
+    if (! QueryFactory (inHostUnknown, factory))
         return nullptr;
 
     std::unique_ptr<AAX_VPropertyMap> map (new AAX_VPropertyMap());
