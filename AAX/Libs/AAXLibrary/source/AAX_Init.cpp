@@ -33,9 +33,14 @@ namespace
         AAX_CheckedResult result;
 
         // Without a collection (a host without component factory) the description code would
-        // get no property maps and dereference null: stop here instead.
+        // get no property maps and dereference null: stop here instead, with the failure
+        // registration reports for a host without plug-in definition (assigning the rejected
+        // result traces it and throws; the return says that nothing below runs).
         if (collection.GetIUnknown() == nullptr)
+        {
             result = AAX_ERROR_NULL_OBJECT;
+            return;
+        }
 
         result = GetEffectDescriptions (&collection);
 
