@@ -104,15 +104,21 @@ TEST (DispatcherLock, SerialisesTwoContendingThreads)
 
 TEST (DispatcherLock, GuardsTheDispatcherAgainstConcurrentRegistrationAndUpdates)
 {
-    AAX_CPacketDispatcher dispatcher;
+    aaxtest::EffectSession session ({}, { { "Width", "Width", 0.25f }, { "Balance", "Balance", 0.75f } });
+    ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
+    auto& dispatcher = session.effect->dispatcher();
     constexpr int kFields = 2000;
+    const auto idOf = [] (int field) { return field % 2 == 0 ? "Width" : "Balance"; };
 
-    // Registration grows the maps while updates walk them: without the lock this is a data race.
-    std::thread registering ([&]
+    // Two registrations grow the maps at once while updates walk them: without the lock the
+    // maps lose entries or break.
+    const auto registerEvery = [&] (int firstField)
     {
-        for (int field = 0; field < kFields; ++field)
-            EXPECT_EQ (dispatcher.RegisterPacket ((field % 2 == 0 ? "Width" : "Balance"), field), AAX_SUCCESS);
-    });
+        for (int field = firstField; field < kFields; field += 2)
+            EXPECT_EQ (dispatcher.RegisterPacket (idOf (field), field), AAX_SUCCESS);
+    };
+    std::thread registeringEven (registerEvery, 0);
+    std::thread registeringOdd (registerEvery, 1);
 
     std::thread updating ([&]
     {
@@ -123,8 +129,25 @@ TEST (DispatcherLock, GuardsTheDispatcherAgainstConcurrentRegistrationAndUpdates
         }
     });
 
-    registering.join();
+    registeringEven.join();
+    registeringOdd.join();
     updating.join();
+
+    // Every registration survived, each packet tied to its own parameter: one post per field,
+    // carrying that parameter's value.
+    dispatcher.SetDirty ("Width");
+    dispatcher.SetDirty ("Balance");
+    EXPECT_EQ (dispatcher.Dispatch(), AAX_SUCCESS);
+
+    std::map<AAX_CFieldIndex, float> posted;
+    for (const auto& packet : session.instance.controller().packets())
+        EXPECT_TRUE (posted.emplace (packet.field, floatIn (packet)).second) << "field " << packet.field << " posted twice";
+
+    ASSERT_EQ (posted.size(), static_cast<size_t> (kFields));
+    EXPECT_EQ (posted.begin()->first, 0);
+    EXPECT_EQ (posted.rbegin()->first, kFields - 1);
+    for (const auto& [field, value] : posted)
+        EXPECT_EQ (value, session.effect->valueOf (idOf (field))) << "field " << field;
 }
 
 TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
