@@ -35,6 +35,9 @@ public:
     AAX_CEffectParameters& operator= (const AAX_CEffectParameters&) = delete;
 
     // The host interface, in vtable order.
+
+    /** Once until Uninitialize: a second Initialize is refused with
+        kAAX_Result_AlreadyInitialized and changes nothing. */
     AAX_Result Initialize (IACFUnknown* iController) override;
     AAX_Result Uninitialize() override;
     AAX_Result NotificationReceived (AAX_CTypeID inNotificationType, const void* inNotificationData,

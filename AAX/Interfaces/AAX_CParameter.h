@@ -5,6 +5,7 @@
 #include "AAX_IParameter.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -29,7 +30,10 @@ private:
     std::map<uint32_t, AAX_CString> mStrings;
 };
 
-/** A snapshot of a typed parameter value with its identifier (at most 31 characters). */
+/** A typed parameter value with its identifier (at most 31 characters): a parameter's current
+    value, or a snapshot of it. The host writes a parameter's value on one thread while another
+    reads it into coefficient packets, so the value is atomic; it stands alone (nothing else is
+    published with it), so relaxed order is enough. */
 template <typename T>
 class AAX_CParameterValue : public AAX_IParameterValue
 {
@@ -49,12 +53,12 @@ public:
     bool GetValueAsDouble (double* value) const override;
     bool GetValueAsString (AAX_IString* value) const override;
 
-    const T& Get() const;
+    T Get() const;
     void Set (const T& value);
 
 private:
     char mIdentifier[kAAX_ParameterIdentifierMaxSize];
-    T mValue;
+    std::atomic<T> mValue;
 };
 
 /** The library's parameter: a value in real units, exchanged with the host as a normalized value
@@ -218,7 +222,7 @@ AAX_CParameterValue<T>::AAX_CParameterValue (AAX_CParamID identifier, const T& v
 
 template <typename T>
 AAX_CParameterValue<T>::AAX_CParameterValue (const AAX_CParameterValue& other)
-    : AAX_IParameterValue(), mValue (other.mValue)
+    : AAX_IParameterValue(), mValue (other.Get())
 {
     std::memcpy (mIdentifier, other.mIdentifier, sizeof (mIdentifier));
 }
@@ -241,25 +245,25 @@ AAX_CParamID AAX_CParameterValue<T>::Identifier() const
 template <typename T>
 bool AAX_CParameterValue<T>::GetValueAsBool (bool* value) const
 {
-    return AAX_ParameterDetail::writeIfOfType (mValue, value);
+    return AAX_ParameterDetail::writeIfOfType (Get(), value);
 }
 
 template <typename T>
 bool AAX_CParameterValue<T>::GetValueAsInt32 (int32_t* value) const
 {
-    return AAX_ParameterDetail::writeIfOfType (mValue, value);
+    return AAX_ParameterDetail::writeIfOfType (Get(), value);
 }
 
 template <typename T>
 bool AAX_CParameterValue<T>::GetValueAsFloat (float* value) const
 {
-    return AAX_ParameterDetail::writeIfOfType (mValue, value);
+    return AAX_ParameterDetail::writeIfOfType (Get(), value);
 }
 
 template <typename T>
 bool AAX_CParameterValue<T>::GetValueAsDouble (double* value) const
 {
-    return AAX_ParameterDetail::writeIfOfType (mValue, value);
+    return AAX_ParameterDetail::writeIfOfType (Get(), value);
 }
 
 template <typename T>
@@ -269,15 +273,15 @@ bool AAX_CParameterValue<T>::GetValueAsString (AAX_IString*) const
 }
 
 template <typename T>
-const T& AAX_CParameterValue<T>::Get() const
+T AAX_CParameterValue<T>::Get() const
 {
-    return mValue;
+    return mValue.load (std::memory_order_relaxed);
 }
 
 template <typename T>
 void AAX_CParameterValue<T>::Set (const T& value)
 {
-    mValue = value;
+    mValue.store (value, std::memory_order_relaxed);
 }
 
 //==============================================================================

@@ -61,3 +61,8 @@ enum AAX_EError : int32_t
 // Unnamed codes the library itself returns.
 constexpr AAX_Result kAAX_Result_TraceFormatFailed = -20051;   // a trace text that cannot be formatted
 constexpr AAX_Result kAAX_Result_ChunkWriteFailed = -333;      // the chunk writer gave up
+
+// The answer of the data-model and GUI objects to an Initialize while they are initialised
+// already (no Uninitialize since the last one): the host broke the objects' life cycle, and
+// the first initialisation stays as it was.
+constexpr AAX_Result kAAX_Result_AlreadyInitialized = AAX_ERROR_ACF_ERROR;

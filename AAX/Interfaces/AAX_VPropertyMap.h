@@ -14,7 +14,8 @@ class AAX_VPropertyMap : public AAX_IPropertyMap
 {
 public:
     /** A map made through the host's component factory; null for a null unknown or a host
-        without factory. */
+        without factory. Throws ACF_E_POINTER when the factory query succeeds without a
+        factory, as every creator of host objects does. */
     static AAX_VPropertyMap* Create (IACFUnknown* inHostUnknown);
     /** A map over a host map object that the host handed out. */
     static AAX_VPropertyMap* Acquire (IACFUnknown* inPropertyMapUnknown, IACFUnknown* inHostUnknown);

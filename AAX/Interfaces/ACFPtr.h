@@ -23,6 +23,10 @@ public:
         first; the host's reference then belongs to this pointer. */
     void** GetOutPtr();
 
+    /** Empties the pointer without releasing: for what a host wrote into it during a query or
+        creation that failed, which hands out no reference. */
+    void Forget() noexcept { mPtr = nullptr; }
+
     /** Throws ACF_E_POINTER when empty. */
     T* operator->() const;
 

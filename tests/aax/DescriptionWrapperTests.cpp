@@ -15,12 +15,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 namespace
 {
     using namespace aaxhost;
     using aaxtest::Forwarded;
-    using aaxtest::kFirst;
-    using aaxtest::kLater;
+    using aaxtest::kNoHostObject;
+    using aaxtest::kNotImplementedByHost;
     using aaxtest::Subject;
 
     void process (void* const[], const void* const) {}
@@ -52,11 +55,11 @@ TEST (DescriptionWrappers, CollectionForwardsToItsOneVersion)
 {
     using C = AAX_VCollection;
     const std::vector<Forwarded<C>> table {
-        { "AddEffect", 1, kFirst, [] (C& c) { return c.AddEffect ("com.Norvane.Quindle", c.NewDescriptor()); } },
-        { "SetManufacturerName", 1, kFirst, [] (C& c) { return c.SetManufacturerName ("Norvane"); } },
-        { "AddPackageName", 1, kFirst, [] (C& c) { return c.AddPackageName ("Quindle"); } },
-        { "SetPackageVersion", 1, kFirst, [] (C& c) { return c.SetPackageVersion (0x010200); } },
-        { "SetProperties", 1, kFirst, [] (C& c) { return c.SetProperties (c.NewPropertyMap()); } },
+        { "AddEffect", 1, kNoHostObject, [] (C& c) { return c.AddEffect ("com.Norvane.Quindle", c.NewDescriptor()); } },
+        { "SetManufacturerName", 1, kNoHostObject, [] (C& c) { return c.SetManufacturerName ("Norvane"); } },
+        { "AddPackageName", 1, kNoHostObject, [] (C& c) { return c.AddPackageName ("Quindle"); } },
+        { "SetPackageVersion", 1, kNoHostObject, [] (C& c) { return c.SetPackageVersion (0x010200); } },
+        { "SetProperties", 1, kNoHostObject, [] (C& c) { return c.SetProperties (c.NewPropertyMap()); } },
     };
     aaxtest::expectForwarding (table, created<C, Collection> (&HostOptions::collection),
                                aaxtest::LaterVersions::fromFirstVersion);
@@ -66,15 +69,15 @@ TEST (DescriptionWrappers, EffectDescriptorForwardsToTheVersionOfEachOperation)
 {
     using E = AAX_VEffectDescriptor;
     const std::vector<Forwarded<E>> table {
-        { "AddComponent", 1, kFirst, [] (E& e) { return e.AddComponent (e.NewComponentDescriptor()); } },
-        { "AddName", 1, kFirst, [] (E& e) { return e.AddName ("Quindle"); } },
-        { "AddCategory", 1, kFirst, [] (E& e) { return e.AddCategory (512); } },
-        { "AddCategoryBypassParameter", 1, kFirst, [] (E& e) { return e.AddCategoryBypassParameter (512, "MasterBypassID"); } },
-        { "AddProcPtr", 1, kFirst, [] (E& e) { return e.AddProcPtr (nullptr, kAAX_ProcPtrID_Create_EffectGUI); } },
-        { "SetProperties", 1, kFirst, [] (E& e) { return e.SetProperties (e.NewPropertyMap()); } },
-        { "AddResourceInfo", 1, kFirst, [] (E& e) { return e.AddResourceInfo (AAX_eResourceType_PageTable, "tables.xml"); } },
-        { "AddMeterDescription", 1, kFirst, [] (E& e) { return e.AddMeterDescription (1, "Meter", nullptr); } },
-        { "AddControlMIDINode", 2, kLater, [] (E& e) { return e.AddControlMIDINode (1, AAX_eMIDINodeType_Global, "MIDI", 0xFFFF); } },
+        { "AddComponent", 1, kNoHostObject, [] (E& e) { return e.AddComponent (e.NewComponentDescriptor()); } },
+        { "AddName", 1, kNoHostObject, [] (E& e) { return e.AddName ("Quindle"); } },
+        { "AddCategory", 1, kNoHostObject, [] (E& e) { return e.AddCategory (512); } },
+        { "AddCategoryBypassParameter", 1, kNoHostObject, [] (E& e) { return e.AddCategoryBypassParameter (512, "MasterBypassID"); } },
+        { "AddProcPtr", 1, kNoHostObject, [] (E& e) { return e.AddProcPtr (nullptr, kAAX_ProcPtrID_Create_EffectGUI); } },
+        { "SetProperties", 1, kNoHostObject, [] (E& e) { return e.SetProperties (e.NewPropertyMap()); } },
+        { "AddResourceInfo", 1, kNoHostObject, [] (E& e) { return e.AddResourceInfo (AAX_eResourceType_PageTable, "tables.xml"); } },
+        { "AddMeterDescription", 1, kNoHostObject, [] (E& e) { return e.AddMeterDescription (1, "Meter", nullptr); } },
+        { "AddControlMIDINode", 2, kNotImplementedByHost, [] (E& e) { return e.AddControlMIDINode (1, AAX_eMIDINodeType_Global, "MIDI", 0xFFFF); } },
     };
     aaxtest::expectForwarding (table, created<E, EffectDescriptor> (&HostOptions::effectDescriptor),
                                aaxtest::LaterVersions::fromFirstVersion);
@@ -85,24 +88,24 @@ TEST (DescriptionWrappers, ComponentDescriptorForwardsToTheVersionOfEachOperatio
     using D = AAX_VComponentDescriptor;
     static const AAX_CTypeID meters[] = { 1, 2 };
     const std::vector<Forwarded<D>> table {
-        { "Clear", 1, kFirst, [] (D& d) { return d.Clear(); } },
-        { "AddAudioIn", 1, kFirst, [] (D& d) { return d.AddAudioIn (0); } },
-        { "AddAudioOut", 1, kFirst, [] (D& d) { return d.AddAudioOut (1); } },
-        { "AddAudioBufferLength", 1, kFirst, [] (D& d) { return d.AddAudioBufferLength (2); } },
-        { "AddSampleRate", 1, kFirst, [] (D& d) { return d.AddSampleRate (3); } },
-        { "AddClock", 1, kFirst, [] (D& d) { return d.AddClock (4); } },
-        { "AddSideChainIn", 1, kFirst, [] (D& d) { return d.AddSideChainIn (5); } },
-        { "AddDataInPort", 1, kFirst, [] (D& d) { return d.AddDataInPort (6, 4, AAX_eDataInPortType_Buffered); } },
-        { "AddAuxOutputStem", 1, kFirst, [] (D& d) { return d.AddAuxOutputStem (0, AAX_eStemFormat_Stereo, "Aux"); } },
-        { "AddPrivateData", 1, kFirst, [] (D& d) { return d.AddPrivateData (7, 8, 0); } },
-        { "AddTemporaryData", 2, kLater, [] (D& d) { return d.AddTemporaryData (8, 16); } },
-        { "AddDmaInstance", 1, kFirst, [] (D& d) { return d.AddDmaInstance (9, AAX_IDma::eMode_Burst); } },
-        { "AddMeters", 1, kFirst, [] (D& d) { return d.AddMeters (10, meters, 2); } },
-        { "AddMIDINode", 1, kFirst, [] (D& d) { return d.AddMIDINode (11, AAX_eMIDINodeType_LocalInput, "In", 1); } },
-        { "AddReservedField", 1, kFirst, [] (D& d) { return d.AddReservedField (12, 0); } },
-        { "AddProcessProc_Native", 1, kFirst, [] (D& d) { return d.AddProcessProc_Native (process, nullptr, instanceInit, background, nullptr); } },
-        { "AddProcessProc_TI", 1, kFirst, [] (D& d) { return d.AddProcessProc_TI ("dsp.dll", "Process", nullptr, "Init", "Background", nullptr); } },
-        { "AddProcessProc", 3, kFirst, [] (D& d) { return d.AddProcessProc (nullptr, nullptr, 0); } },
+        { "Clear", 1, kNoHostObject, [] (D& d) { return d.Clear(); } },
+        { "AddAudioIn", 1, kNoHostObject, [] (D& d) { return d.AddAudioIn (0); } },
+        { "AddAudioOut", 1, kNoHostObject, [] (D& d) { return d.AddAudioOut (1); } },
+        { "AddAudioBufferLength", 1, kNoHostObject, [] (D& d) { return d.AddAudioBufferLength (2); } },
+        { "AddSampleRate", 1, kNoHostObject, [] (D& d) { return d.AddSampleRate (3); } },
+        { "AddClock", 1, kNoHostObject, [] (D& d) { return d.AddClock (4); } },
+        { "AddSideChainIn", 1, kNoHostObject, [] (D& d) { return d.AddSideChainIn (5); } },
+        { "AddDataInPort", 1, kNoHostObject, [] (D& d) { return d.AddDataInPort (6, 4, AAX_eDataInPortType_Buffered); } },
+        { "AddAuxOutputStem", 1, kNoHostObject, [] (D& d) { return d.AddAuxOutputStem (0, AAX_eStemFormat_Stereo, "Aux"); } },
+        { "AddPrivateData", 1, kNoHostObject, [] (D& d) { return d.AddPrivateData (7, 8, 0); } },
+        { "AddTemporaryData", 2, kNotImplementedByHost, [] (D& d) { return d.AddTemporaryData (8, 16); } },
+        { "AddDmaInstance", 1, kNoHostObject, [] (D& d) { return d.AddDmaInstance (9, AAX_IDma::eMode_Burst); } },
+        { "AddMeters", 1, kNoHostObject, [] (D& d) { return d.AddMeters (10, meters, 2); } },
+        { "AddMIDINode", 1, kNoHostObject, [] (D& d) { return d.AddMIDINode (11, AAX_eMIDINodeType_LocalInput, "In", 1); } },
+        { "AddReservedField", 1, kNoHostObject, [] (D& d) { return d.AddReservedField (12, 0); } },
+        { "AddProcessProc_Native", 1, kNoHostObject, [] (D& d) { return d.AddProcessProc_Native (process, nullptr, instanceInit, background, nullptr); } },
+        { "AddProcessProc_TI", 1, kNoHostObject, [] (D& d) { return d.AddProcessProc_TI ("dsp.dll", "Process", nullptr, "Init", "Background", nullptr); } },
+        { "AddProcessProc", 3, kNoHostObject, [] (D& d) { return d.AddProcessProc (nullptr, nullptr, 0); } },
     };
     aaxtest::expectForwarding (table, created<D, ComponentDescriptor> (&HostOptions::componentDescriptor),
                                aaxtest::LaterVersions::fromFirstVersion);
@@ -113,11 +116,11 @@ TEST (DescriptionWrappers, PropertyMapForwardsToTheVersionOfEachOperation)
     using M = AAX_VPropertyMap;
     static const AAX_SPlugInIdentifierTriad ids[] = { { 1, 2, 3 } };
     const std::vector<Forwarded<M>> table {
-        { "AddProperty", 1, kFirst, [] (M& m) { return m.AddProperty (AAX_eProperty_ManufacturerID, 7); } },
-        { "RemoveProperty", 1, kFirst, [] (M& m) { return m.RemoveProperty (AAX_eProperty_ManufacturerID); } },
-        { "AddPropertyWithIDArray", 2, kLater, [] (M& m) { return m.AddPropertyWithIDArray (AAX_eProperty_PlugInID_Native, ids, 1); } },
-        { "AddPointerProperty", 3, kLater, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, ids); } },
-        { "AddPointerProperty", 3, kLater, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, "text"); } },
+        { "AddProperty", 1, kNoHostObject, [] (M& m) { return m.AddProperty (AAX_eProperty_ManufacturerID, 7); } },
+        { "RemoveProperty", 1, kNoHostObject, [] (M& m) { return m.RemoveProperty (AAX_eProperty_ManufacturerID); } },
+        { "AddPropertyWithIDArray", 2, kNotImplementedByHost, [] (M& m) { return m.AddPropertyWithIDArray (AAX_eProperty_PlugInID_Native, ids, 1); } },
+        { "AddPointerProperty", 3, kNotImplementedByHost, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, ids); } },
+        { "AddPointerProperty", 3, kNotImplementedByHost, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, "text"); } },
     };
 
     const aaxtest::MakeSubject<M> make = [] (Versions versions) {
@@ -136,7 +139,7 @@ TEST (DescriptionWrappers, FeatureInfoForwardsToItsOneVersion)
 {
     using F = const AAX_IFeatureInfo;
     const std::vector<Forwarded<F>> table {
-        { "SupportLevel", 1, kFirst, [] (F& f) { AAX_ESupportLevel level; return f.SupportLevel (level); } },
+        { "SupportLevel", 1, kNoHostObject, [] (F& f) { AAX_ESupportLevel level; return f.SupportLevel (level); } },
     };
 
     const aaxtest::MakeSubject<F> make = [] (Versions versions) {
@@ -224,7 +227,7 @@ TEST (DescriptionWrappers, AMapGoesToTheHostAsItsNewestVersion)
     }
 }
 
-TEST (DescriptionWrappers, WithoutFactoryNoCollectionAndNoMapsAndABrokenFactoryThrows)
+TEST (DescriptionWrappers, WithoutFactoryNoCollectionAndNoMaps)
 {
     HostOptions options;
     options.componentFactory = Versions::none();
@@ -235,21 +238,44 @@ TEST (DescriptionWrappers, WithoutFactoryNoCollectionAndNoMapsAndABrokenFactoryT
     EXPECT_EQ (collection.NewPropertyMap(), nullptr);
     EXPECT_EQ (AAX_VPropertyMap::Create (nullptr), nullptr);
     ASSERT_NE (collection.NewDescriptor(), nullptr) << "descriptors are made; they answer -20004";
-    EXPECT_EQ (collection.NewDescriptor()->AddName ("x"), kFirst);
+    EXPECT_EQ (collection.NewDescriptor()->AddName ("x"), kNoHostObject);
 
-    Host broken;
-    broken.factory().answerQueriesWithNull (true);
-    EXPECT_EQ (AAX_VPropertyMap::Create (broken.unknown()), nullptr) << "a factory query without factory is no factory for maps";
-    try
+}
+
+TEST (DescriptionWrappers, EveryCreatorMeetsABrokenFactoryAsAnEmptyPointer)
+{
+    // A factory query that succeeds and hands out nothing: each creator throws what a call
+    // through an empty host pointer throws, for the exported function around it to catch.
+    struct Creator
     {
-        AAX_VCollection throwing (broken.unknown());
-        ADD_FAILURE() << "no exception";
-    }
-    catch (int32_t thrown)
+        const char* name;
+        std::function<void (IACFUnknown*)> create;
+    };
+
+    const Creator creators[] = {
+        { "collection", [] (IACFUnknown* host) { AAX_VCollection collection (host); } },
+        { "effect descriptor", [] (IACFUnknown* host) { AAX_VEffectDescriptor descriptor (host); } },
+        { "component descriptor", [] (IACFUnknown* host) { AAX_VComponentDescriptor descriptor (host); } },
+        { "property map", [] (IACFUnknown* host) { std::unique_ptr<AAX_VPropertyMap> map (AAX_VPropertyMap::Create (host)); } },
+    };
+
+    for (const auto& c : creators)
     {
-        EXPECT_EQ (thrown, static_cast<int32_t> (0x80000005u));
+        SCOPED_TRACE (c.name);
+        Host broken;
+        broken.factory().answerQueriesWithNull (true);
+        try
+        {
+            c.create (broken.unknown());
+            ADD_FAILURE() << "no exception";
+        }
+        catch (int32_t thrown)
+        {
+            EXPECT_EQ (thrown, static_cast<int32_t> (0x80000005u));
+        }
+        EXPECT_TRUE (broken.factory().creations().empty());
+        EXPECT_EQ (broken.outstandingReferences(), 0) << broken.describeReferences();
     }
-    EXPECT_EQ (broken.outstandingReferences(), 0) << broken.describeReferences();
 }
 
 TEST (DescriptionWrappers, DescriptionHostAndHostDefinitionAreOfferedOnlyWhenTheHostHasThem)
@@ -326,8 +352,8 @@ TEST (DescriptionWrappers, MapWithoutThirdVersionKeepsProcedurePointersItself)
     };
 
     for (const auto c : { Case { AAX_eProperty_NativeProcessProc, AAX_SUCCESS }, Case { AAX_eProperty_NativeInstanceInitProc, AAX_SUCCESS },
-                          Case { AAX_eProperty_TIBackgroundProc, AAX_SUCCESS }, Case { AAX_eProperty_PlugInID_TI, kLater },
-                          Case { AAX_eProperty_ProductID, kLater }, Case { AAX_eProperty_InputStemFormat, kLater } })
+                          Case { AAX_eProperty_TIBackgroundProc, AAX_SUCCESS }, Case { AAX_eProperty_PlugInID_TI, kNotImplementedByHost },
+                          Case { AAX_eProperty_ProductID, kNotImplementedByHost }, Case { AAX_eProperty_InputStemFormat, kNotImplementedByHost } })
     {
         SCOPED_TRACE (c.property);
         EXPECT_EQ (map->AddPointerProperty (c.property, &marker), c.added);
@@ -460,6 +486,60 @@ TEST (DescriptionWrappers, FeatureInfoAndItsPropertiesBelongToTheCaller)
 
     host.descriptionHost().setResult ("AcquireFeatureProperties", AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ (descriptionHost.AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat), nullptr);
+}
+
+TEST (DescriptionWrappers, WhatABrokenHostWritesIntoAFailedCallIsForgottenNotReleased)
+{
+    // These hosts write one of their interfaces, without a reference, into the out pointer of
+    // every call that fails. Releasing it would give back a reference the plug-in never got.
+    const std::vector<std::string> noProblems;
+    {
+        SCOPED_TRACE ("a creation");
+        HostOptions options;
+        options.componentDescriptor = Versions::none();
+        Host host (options);
+        host.factory().whenMaking ([] (HostObject& made) { made.failWithAnInterface (true); });
+        {
+            AAX_VComponentDescriptor descriptor (host.unknown());
+            EXPECT_EQ (descriptor.AddAudioIn (0), kNoHostObject) << "the creation failed: no host object";
+        }
+        EXPECT_EQ (host.problems(), noProblems);
+        EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+    }
+    {
+        SCOPED_TRACE ("a query for a later version");
+        HostOptions options;
+        options.effectDescriptor = Versions::upTo (1);
+        Host host (options);
+        host.factory().whenMaking ([] (HostObject& made) { made.failWithAnInterface (true); });
+        {
+            AAX_VEffectDescriptor descriptor (host.unknown());
+            EXPECT_EQ (descriptor.AddControlMIDINode (1, AAX_eMIDINodeType_LocalInput, "in", 1), kNotImplementedByHost);
+            EXPECT_EQ (host.log().count ("EffectDescriptor", "AddControlMIDINode"), 0);
+        }
+        EXPECT_EQ (host.problems(), noProblems);
+        EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+    }
+    {
+        SCOPED_TRACE ("acquisitions");
+        Host host;
+        auto& feature = host.descriptionHost().addFeature (AAXATTR_ClientFeature_StemFormat, AAX_eSupportLevel_ByProperty);
+        feature.properties();
+        feature.failWithAnInterface (true);
+        feature.setResult ("AcquireProperties", AAX_ERROR_UNIMPLEMENTED);
+        {
+            const AAX_VDescriptionHost descriptionHost (host.unknown());
+            std::unique_ptr<const AAX_IFeatureInfo> info (descriptionHost.AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat));
+            ASSERT_NE (info, nullptr);
+            EXPECT_EQ (info->AcquireProperties(), nullptr);
+
+            host.descriptionHost().failWithAnInterface (true);
+            host.descriptionHost().setResult ("AcquireFeatureProperties", AAX_ERROR_UNIMPLEMENTED);
+            EXPECT_EQ (descriptionHost.AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat), nullptr);
+        }
+        EXPECT_EQ (host.problems(), noProblems);
+        EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+    }
 }
 
 TEST (DescriptionWrappers, ACollectionDeletesWhatItMadeAndReleasesNewestFirstHostUnknownLast)

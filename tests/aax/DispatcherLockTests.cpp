@@ -1,5 +1,6 @@
-// The packet dispatcher's lock: re-entrant on its owning thread, exclusive between threads. This
-// executable also runs under ThreadSanitizer, which reports any access the lock fails to order.
+// The packet dispatcher's lock: re-entrant on its owning thread, exclusive between threads; and
+// the parameter values that host updates write while coefficient packets read them. This
+// executable also runs under ThreadSanitizer, which reports any access left unordered.
 
 #include "AAX_CPacketDispatcher.h"
 #include "support/TestEffect.h"
@@ -8,7 +9,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <future>
+#include <map>
 #include <thread>
 
 namespace
@@ -21,6 +24,16 @@ namespace
     {
         auto done = std::async (std::launch::async, work);
         return done.wait_for (kDeadlockTimeout) == std::future_status::ready;
+    }
+
+    /** The float that a packet posted to the host carries (a failure when it is no float). */
+    float floatIn (const aaxhost::Controller::Packet& packet)
+    {
+        float value = -1.0f;
+        EXPECT_EQ (packet.payload.size(), sizeof (value)) << "field " << packet.field;
+        if (packet.payload.size() == sizeof (value))
+            std::memcpy (&value, packet.payload.data(), sizeof (value));
+        return value;
     }
 } // namespace
 
@@ -91,15 +104,21 @@ TEST (DispatcherLock, SerialisesTwoContendingThreads)
 
 TEST (DispatcherLock, GuardsTheDispatcherAgainstConcurrentRegistrationAndUpdates)
 {
-    AAX_CPacketDispatcher dispatcher;
+    aaxtest::EffectSession session ({}, { { "Width", "Width", 0.25f }, { "Balance", "Balance", 0.75f } });
+    ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
+    auto& dispatcher = session.effect->dispatcher();
     constexpr int kFields = 2000;
+    const auto idOf = [] (int field) { return field % 2 == 0 ? "Width" : "Balance"; };
 
-    // Registration grows the maps while updates walk them: without the lock this is a data race.
-    std::thread registering ([&]
+    // Two registrations grow the maps at once while updates walk them: without the lock the
+    // maps lose entries or break.
+    const auto registerEvery = [&] (int firstField)
     {
-        for (int field = 0; field < kFields; ++field)
-            EXPECT_EQ (dispatcher.RegisterPacket ((field % 2 == 0 ? "Width" : "Balance"), field), AAX_SUCCESS);
-    });
+        for (int field = firstField; field < kFields; field += 2)
+            EXPECT_EQ (dispatcher.RegisterPacket (idOf (field), field), AAX_SUCCESS);
+    };
+    std::thread registeringEven (registerEvery, 0);
+    std::thread registeringOdd (registerEvery, 1);
 
     std::thread updating ([&]
     {
@@ -110,8 +129,25 @@ TEST (DispatcherLock, GuardsTheDispatcherAgainstConcurrentRegistrationAndUpdates
         }
     });
 
-    registering.join();
+    registeringEven.join();
+    registeringOdd.join();
     updating.join();
+
+    // Every registration survived, each packet tied to its own parameter: one post per field,
+    // carrying that parameter's value.
+    dispatcher.SetDirty ("Width");
+    dispatcher.SetDirty ("Balance");
+    EXPECT_EQ (dispatcher.Dispatch(), AAX_SUCCESS);
+
+    std::map<AAX_CFieldIndex, float> posted;
+    for (const auto& packet : session.instance.controller().packets())
+        EXPECT_TRUE (posted.emplace (packet.field, floatIn (packet)).second) << "field " << packet.field << " posted twice";
+
+    ASSERT_EQ (posted.size(), static_cast<size_t> (kFields));
+    EXPECT_EQ (posted.begin()->first, 0);
+    EXPECT_EQ (posted.rbegin()->first, kFields - 1);
+    for (const auto& [field, value] : posted)
+        EXPECT_EQ (value, session.effect->valueOf (idOf (field))) << "field " << field;
 }
 
 TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
@@ -120,11 +156,14 @@ TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
     ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
     auto& effect = *session.effect;
     constexpr int kRounds = 2000;
+    const auto bypassOf = [] (int round) { return round % 2 == 0 ? 1.0 : 0.0; };
 
+    // Each update writes the bypass value that the coefficients read on the other thread.
     std::thread updating ([&]
     {
         for (int i = 0; i < kRounds; ++i)
-            effect.dispatcher().SetDirty (cDefaultMasterBypassID);
+            EXPECT_EQ (effect.UpdateParameterNormalizedValue (cDefaultMasterBypassID, bypassOf (i), AAX_eUpdateSource_Parameter),
+                       AAX_SUCCESS);
     });
 
     std::thread dispatching ([&]
@@ -136,11 +175,18 @@ TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
     updating.join();
     dispatching.join();
 
-    // However the two interleaved, the last state is posted once more at most.
-    const auto posted = session.instance.controller().packets().size();
-    EXPECT_GE (posted, 1u);
-    EXPECT_LE (posted, static_cast<size_t> (kRounds));
-    effect.dispatcher().SetDirty (cDefaultMasterBypassID);
+    // However the two interleaved, each packet carries one of the values the host sent.
+    const auto packets = session.instance.controller().packets();
+    ASSERT_GE (packets.size(), 1u);
+    EXPECT_LE (packets.size(), static_cast<size_t> (kRounds));
+    for (const auto& packet : packets)
+    {
+        EXPECT_EQ (packet.field, 3);
+        const float value = floatIn (packet);
+        EXPECT_TRUE (value == 0.0f || value == 1.0f) << value;
+    }
+
+    // The last update waits for the next request, or went out with the last one.
     EXPECT_EQ (effect.GenerateCoefficients(), AAX_SUCCESS);
-    EXPECT_EQ (session.instance.controller().packets().size(), posted + 1);
+    EXPECT_EQ (floatIn (session.instance.controller().packets().back()), static_cast<float> (bypassOf (kRounds - 1)));
 }

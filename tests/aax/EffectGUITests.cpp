@@ -125,14 +125,18 @@ TEST (EffectGUI, TheGUIHoldsOneReferenceOnTheDataModelUntilItLetsGo)
             aaxhost::Instance instance (host);
             instance.initialize (dataModel);   // the fake refuses Initialize; the host holds it all the same
             for (int i = 0; i < c.initializations; ++i)
-                ASSERT_EQ (gui->Initialize (instance.unknown()), AAX_SUCCESS);
+                EXPECT_EQ (gui->Initialize (instance.unknown()), i == 0 ? AAX_SUCCESS : kAAX_Result_AlreadyInitialized);
             EXPECT_EQ (gui->GetEffectParameters(), static_cast<AAX_IEffectParameters*> (dataModel));
+            EXPECT_EQ (gui->calls, EventLog { "CreateViewContents" }) << "a refused Initialize builds nothing";
 
             ASSERT_EQ (instance.uninitialize(), AAX_ERROR_UNIMPLEMENTED);
             EXPECT_TRUE (lifetime.empty()) << "the host has let go; the GUI's reference keeps the data model";
 
             EXPECT_EQ (gui->Uninitialize(), AAX_SUCCESS);
             EXPECT_EQ (lifetime, (EventLog { "final release", "destroyed" }));
+
+            EXPECT_EQ (gui->Initialize (instance.unknown()), AAX_SUCCESS) << "Uninitialize ended the first life cycle";
+            EXPECT_EQ (gui->Uninitialize(), AAX_SUCCESS);
         }
         EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
     }

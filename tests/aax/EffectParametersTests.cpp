@@ -434,12 +434,22 @@ TEST (EffectParameters, ChangeCountRisesOnlyWhenAnUpdateChangesTheValue)
         int32_t changes;
     };
 
+    // The stored value is a float: what counts is whether it changed, not whether the host's
+    // double equals it.
     const Step steps[] = {
         { 0.5, 0 },    // the value it has
         { 0.25, 1 },
         { 0.25, 1 },
         { 0.75, 2 },
-        { std::numeric_limits<double>::quiet_NaN(), 3 },   // a NaN is never the same
+        { 0.1, 3 },    // no float holds 0.1 exactly
+        { 0.1, 3 },
+        { 0.1, 3 },
+        { 1.5, 4 },    // stored as 1.0
+        { 1.5, 4 },
+        { 1.0, 4 },
+        { -0.5, 5 },   // stored as 0.0
+        { -0.5, 5 },
+        { std::numeric_limits<double>::quiet_NaN(), 6 },   // a NaN is never the same
     };
 
     for (const auto& step : steps)
@@ -517,6 +527,33 @@ TEST (EffectParameters, UninitializeDeletesTheParametersAndReleasesTheHost)
 
     // Only the host's own reference on the data model is left.
     EXPECT_EQ (session.host.outstandingReferences(), 0) << session.host.describeReferences();
+}
+
+TEST (EffectParameters, ASecondInitializeIsRefusedAndTheFirstKeepsWorking)
+{
+    EffectSession session;
+    ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
+    auto& effect = *session.effect;
+    const int references = session.host.outstandingReferences();
+    session.automation().clearEvents();
+
+    EXPECT_EQ (effect.Initialize (session.instance.unknown()), kAAX_Result_AlreadyInitialized);
+
+    // The first EffectInit's parameters still reach the host through the first wrappers.
+    EXPECT_EQ (effect.TouchParameter ("Width"), AAX_SUCCESS);
+    EXPECT_EQ (session.automation().events(), (std::vector<Event> { { Kind::touch, "Width" } }));
+    int32_t count = -1;
+    effect.GetNumberOfParameters (&count);
+    EXPECT_EQ (count, 14);
+    EXPECT_EQ (session.host.outstandingReferences(), references) << session.host.describeReferences();
+
+    // Uninitialize ends the life cycle; the next Initialize starts a new one.
+    EXPECT_EQ (effect.Uninitialize(), AAX_SUCCESS);
+    EXPECT_EQ (effect.Initialize (session.instance.unknown()), AAX_SUCCESS);
+    effect.GetNumberOfParameters (&count);
+    EXPECT_EQ (count, 14);
+    EXPECT_EQ (session.automation().registeredParameters(), idsOf (aaxtest::quindleParameters()));
+    EXPECT_TRUE (session.host.problems().empty());
 }
 
 TEST (EffectParameters, DestructionWithoutUninitializeReleasesTheHostToo)

@@ -7,29 +7,42 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 namespace
 {
-    /** What every stand-in twin does; the default returns 7 and records nothing. */
+    /** What every stand-in twin does; the default returns 7. Each records its arguments: the
+        pointers by address, the component index and the class and interface IDs by value. */
     std::function<ACFRESULT()> twinBehaviour = [] { return 7; };
-    std::vector<const void*> twinArguments;
+    std::vector<uintptr_t> twinArguments;
+    std::vector<acfUID> twinIDs;
 
-    ACFRESULT runTwin (std::initializer_list<const void*> arguments)
+    uintptr_t argument (const void* pointer) { return reinterpret_cast<uintptr_t> (pointer); }
+
+    ACFRESULT runTwin (std::initializer_list<uintptr_t> arguments, std::initializer_list<acfUID> ids = {})
     {
         twinArguments.assign (arguments);
+        twinIDs.assign (ids);
         return twinBehaviour();
     }
 }
 
-ACFRESULT AAXStartup (IACFUnknown* host) { return runTwin ({ host }); }
-ACFRESULT AAXRegisterPlugin (IACFUnknown* host, IACFPluginDefinition** out) { return runTwin ({ host, out }); }
-ACFRESULT AAXRegisterComponent (IACFUnknown* host, ACFUInt32, IACFComponentDefinition** out) { return runTwin ({ host, out }); }
-ACFRESULT AAXGetClassFactory (IACFUnknown* host, const acfCLSID& clsid, const acfIID& iid, void** out) { return runTwin ({ host, &clsid, &iid, out }); }
-ACFRESULT AAXCanUnloadNow (IACFUnknown* host) { return runTwin ({ host }); }
-ACFRESULT AAXShutdown (IACFUnknown* host) { return runTwin ({ host }); }
-ACFRESULT AAXGetSDKVersion (uint64_t* out) { return runTwin ({ out }); }
+ACFRESULT AAXStartup (IACFUnknown* host) { return runTwin ({ argument (host) }); }
+ACFRESULT AAXRegisterPlugin (IACFUnknown* host, IACFPluginDefinition** out) { return runTwin ({ argument (host), argument (out) }); }
+ACFRESULT AAXRegisterComponent (IACFUnknown* host, ACFUInt32 index, IACFComponentDefinition** out)
+{
+    return runTwin ({ argument (host), index, argument (out) });
+}
+ACFRESULT AAXGetClassFactory (IACFUnknown* host, const acfCLSID& clsid, const acfIID& iid, void** out)
+{
+    return runTwin ({ argument (host), argument (out) }, { clsid, iid });
+}
+ACFRESULT AAXCanUnloadNow (IACFUnknown* host) { return runTwin ({ argument (host) }); }
+ACFRESULT AAXShutdown (IACFUnknown* host) { return runTwin ({ argument (host) }); }
+ACFRESULT AAXGetSDKVersion (uint64_t* out) { return runTwin ({ argument (out) }); }
 
 namespace
 {
@@ -37,20 +50,29 @@ namespace
     {
         const char* name;
         std::function<ACFRESULT()> call;
+        std::vector<uintptr_t> arguments;   // what the twin must receive
+        std::vector<acfUID> ids = {};
     };
 
     IACFUnknown* const kHost = reinterpret_cast<IACFUnknown*> (0x1000);
+    constexpr ACFUInt32 kComponentIndex = 3;
     void* outSlot = nullptr;
     uint64_t version = 0;
+    const auto kOut = argument (&outSlot);
 
+    // Distinct class and interface IDs, so that swapping them shows.
     const Export kExports[] = {
-        { "ACFStartup", [] { return ACFStartup (kHost); } },
-        { "ACFRegisterPlugin", [] { return ACFRegisterPlugin (kHost, reinterpret_cast<IACFPluginDefinition**> (&outSlot)); } },
-        { "ACFRegisterComponent", [] { return ACFRegisterComponent (kHost, 0, reinterpret_cast<IACFComponentDefinition**> (&outSlot)); } },
-        { "ACFGetClassFactory", [] { return ACFGetClassFactory (kHost, IID_IACFUnknown, IID_IACFUnknown, &outSlot); } },
-        { "ACFCanUnloadNow", [] { return ACFCanUnloadNow (kHost); } },
-        { "ACFShutdown", [] { return ACFShutdown (kHost); } },
-        { "ACFGetSDKVersion", [] { return ACFGetSDKVersion (&version); } },
+        { "ACFStartup", [] { return ACFStartup (kHost); }, { argument (kHost) } },
+        { "ACFRegisterPlugin", [] { return ACFRegisterPlugin (kHost, reinterpret_cast<IACFPluginDefinition**> (&outSlot)); },
+          { argument (kHost), kOut } },
+        { "ACFRegisterComponent",
+          [] { return ACFRegisterComponent (kHost, kComponentIndex, reinterpret_cast<IACFComponentDefinition**> (&outSlot)); },
+          { argument (kHost), kComponentIndex, kOut } },
+        { "ACFGetClassFactory", [] { return ACFGetClassFactory (kHost, IID_IAAXEffectParametersV1, IID_IACFComponentFactory, &outSlot); },
+          { argument (kHost), kOut }, { IID_IAAXEffectParametersV1, IID_IACFComponentFactory } },
+        { "ACFCanUnloadNow", [] { return ACFCanUnloadNow (kHost); }, { argument (kHost) } },
+        { "ACFShutdown", [] { return ACFShutdown (kHost); }, { argument (kHost) } },
+        { "ACFGetSDKVersion", [] { return ACFGetSDKVersion (&version); }, { argument (&version) } },
     };
 
     struct Thrower
@@ -74,10 +96,9 @@ TEST (Exports, PassTheTwinsResultAndArgumentsThrough)
         SCOPED_TRACE (e.name);
         twinArguments.clear();
         EXPECT_EQ (e.call(), -20009);
-        ASSERT_FALSE (twinArguments.empty());
+        EXPECT_EQ (twinArguments, e.arguments);
+        EXPECT_EQ (twinIDs, e.ids);
     }
-
-    EXPECT_EQ (twinArguments[0], &version) << "the out argument is the caller's";
 }
 
 TEST (Exports, NoExceptionOfAnyTypeReachesTheHost)

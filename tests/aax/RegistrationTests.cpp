@@ -197,6 +197,22 @@ TEST_F (Registration, HostsThatCannotTakeADescriptionGetANullObject)
     }
 }
 
+TEST_F (Registration, WhatABrokenCollectionWritesIntoTheFailedDefinitionQueryIsForgotten)
+{
+    // The collection writes its own interface, without a reference, into the failed query.
+    HostOptions noDefinition;
+    noDefinition.pluginDefinition = Versions::none();
+    Host host (noDefinition);
+    host.factory().whenMaking ([] (HostObject& made) { made.failWithAnInterface (true); });
+    IACFPluginDefinition* definition = kUntouched;
+
+    EXPECT_EQ (ACFRegisterPlugin (host.unknown(), &definition), AAX_ERROR_NULL_OBJECT);
+
+    EXPECT_EQ (definition, nullptr) << "no definition comes with the failure";
+    EXPECT_EQ (host.problems(), std::vector<std::string> {});
+    EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+}
+
 TEST_F (Registration, ABrokenFactoryIsAnUnknownExceptionNotACrash)
 {
     Host host;

@@ -18,8 +18,8 @@ namespace
 {
     using namespace aaxhost;
     using aaxtest::Forwarded;
-    using aaxtest::kFirst;
-    using aaxtest::kLater;
+    using aaxtest::kNoHostObject;
+    using aaxtest::kNotImplementedByHost;
     using aaxtest::Subject;
     constexpr auto kFromUnknown = aaxtest::LaterVersions::fromUnknown;
 
@@ -74,30 +74,30 @@ TEST (RunTimeWrappers, ControllerForwardsToTheVersionOfEachOperation)
     static AAX_CTargetPlatform platform;
 
     const std::vector<Forwarded<C>> table {
-        { "GetEffectID", 1, kFirst, [] (C& c) { return c.GetEffectID (&text); } },
-        { "GetSampleRate", 1, kFirst, [] (C& c) { return c.GetSampleRate (&rate); } },
-        { "GetInputStemFormat", 1, kFirst, [] (C& c) { return c.GetInputStemFormat (&format); } },
-        { "GetOutputStemFormat", 1, kFirst, [] (C& c) { return c.GetOutputStemFormat (&format); } },
-        { "GetSignalLatency", 1, kFirst, [] (C& c) { return c.GetSignalLatency (&samples); } },
-        { "GetCycleCount", 1, kFirst, [] (C& c) { return c.GetCycleCount (AAX_eProperty_ProductID, &cycles); } },
-        { "GetTODLocation", 1, kFirst, [] (C& c) { return c.GetTODLocation (&tod); } },
-        { "SetSignalLatency", 1, kFirst, [] (C& c) { return c.SetSignalLatency (32); } },
-        { "SetCycleCount", 1, kFirst, [] (C& c) { return c.SetCycleCount (properties, values, 1); } },
-        { "PostPacket", 1, kFirst, [] (C& c) { return c.PostPacket (3, &rate, sizeof (rate)); } },
-        { "SendNotification", 2, kLater, [] (C& c) { return c.SendNotification (0x54726E6D, &rate, sizeof (rate)); } },
-        { "SendNotification", 2, kLater, [] (C& c) { return c.SendNotification (0x54726E6D); } },
-        { "GetCurrentMeterValue", 1, kFirst, [] (C& c) { return c.GetCurrentMeterValue (1, &meter); } },
-        { "GetMeterPeakValue", 1, kFirst, [] (C& c) { return c.GetMeterPeakValue (1, &meter); } },
-        { "ClearMeterPeakValue", 1, kFirst, [] (C& c) { return c.ClearMeterPeakValue (1); } },
-        { "GetMeterCount", 1, kFirst, [] (C& c) { return c.GetMeterCount (&count); } },
-        { "GetMeterClipped", 1, kFirst, [] (C& c) { return c.GetMeterClipped (1, &flag); } },
-        { "ClearMeterClipped", 1, kFirst, [] (C& c) { return c.ClearMeterClipped (1); } },
-        { "GetNextMIDIPacket", 1, kFirst, [] (C& c) { return c.GetNextMIDIPacket (&port, &packet); } },
-        { "GetHybridSignalLatency", 2, kLater, [] (C& c) { return c.GetHybridSignalLatency (&samples); } },
-        { "GetCurrentAutomationTimestamp", 2, kLater, [] (C& c) { return c.GetCurrentAutomationTimestamp (&timestamp); } },
-        { "GetHostName", 2, kLater, [] (C& c) { return c.GetHostName (&text); } },
-        { "GetPlugInTargetPlatform", 3, kLater, [] (C& c) { return c.GetPlugInTargetPlatform (&platform); } },
-        { "GetIsAudioSuite", 3, kLater, [] (C& c) { return c.GetIsAudioSuite (&flag); } },
+        { "GetEffectID", 1, kNoHostObject, [] (C& c) { return c.GetEffectID (&text); } },
+        { "GetSampleRate", 1, kNoHostObject, [] (C& c) { return c.GetSampleRate (&rate); } },
+        { "GetInputStemFormat", 1, kNoHostObject, [] (C& c) { return c.GetInputStemFormat (&format); } },
+        { "GetOutputStemFormat", 1, kNoHostObject, [] (C& c) { return c.GetOutputStemFormat (&format); } },
+        { "GetSignalLatency", 1, kNoHostObject, [] (C& c) { return c.GetSignalLatency (&samples); } },
+        { "GetCycleCount", 1, kNoHostObject, [] (C& c) { return c.GetCycleCount (AAX_eProperty_ProductID, &cycles); } },
+        { "GetTODLocation", 1, kNoHostObject, [] (C& c) { return c.GetTODLocation (&tod); } },
+        { "SetSignalLatency", 1, kNoHostObject, [] (C& c) { return c.SetSignalLatency (32); } },
+        { "SetCycleCount", 1, kNoHostObject, [] (C& c) { return c.SetCycleCount (properties, values, 1); } },
+        { "PostPacket", 1, kNoHostObject, [] (C& c) { return c.PostPacket (3, &rate, sizeof (rate)); } },
+        { "SendNotification", 2, kNotImplementedByHost, [] (C& c) { return c.SendNotification (0x54726E6D, &rate, sizeof (rate)); } },
+        { "SendNotification", 2, kNotImplementedByHost, [] (C& c) { return c.SendNotification (0x54726E6D); } },
+        { "GetCurrentMeterValue", 1, kNoHostObject, [] (C& c) { return c.GetCurrentMeterValue (1, &meter); } },
+        { "GetMeterPeakValue", 1, kNoHostObject, [] (C& c) { return c.GetMeterPeakValue (1, &meter); } },
+        { "ClearMeterPeakValue", 1, kNoHostObject, [] (C& c) { return c.ClearMeterPeakValue (1); } },
+        { "GetMeterCount", 1, kNoHostObject, [] (C& c) { return c.GetMeterCount (&count); } },
+        { "GetMeterClipped", 1, kNoHostObject, [] (C& c) { return c.GetMeterClipped (1, &flag); } },
+        { "ClearMeterClipped", 1, kNoHostObject, [] (C& c) { return c.ClearMeterClipped (1); } },
+        { "GetNextMIDIPacket", 1, kNoHostObject, [] (C& c) { return c.GetNextMIDIPacket (&port, &packet); } },
+        { "GetHybridSignalLatency", 2, kNotImplementedByHost, [] (C& c) { return c.GetHybridSignalLatency (&samples); } },
+        { "GetCurrentAutomationTimestamp", 2, kNotImplementedByHost, [] (C& c) { return c.GetCurrentAutomationTimestamp (&timestamp); } },
+        { "GetHostName", 2, kNotImplementedByHost, [] (C& c) { return c.GetHostName (&text); } },
+        { "GetPlugInTargetPlatform", 3, kNotImplementedByHost, [] (C& c) { return c.GetPlugInTargetPlatform (&platform); } },
+        { "GetIsAudioSuite", 3, kNotImplementedByHost, [] (C& c) { return c.GetIsAudioSuite (&flag); } },
     };
     aaxtest::expectForwarding (table, overInstance<C> (&InstanceOptions::controller, &Instance::controller), kFromUnknown);
 }
@@ -107,13 +107,13 @@ TEST (RunTimeWrappers, AutomationDelegateForwardsToItsOneVersion)
     using A = AAX_VAutomationDelegate;
     static AAX_CBoolean touched;
     const std::vector<Forwarded<A>> table {
-        { "RegisterParameter", 1, kFirst, [] (A& a) { return a.RegisterParameter ("Width"); } },
-        { "UnregisterParameter", 1, kFirst, [] (A& a) { return a.UnregisterParameter ("Width"); } },
-        { "PostSetValueRequest", 1, kFirst, [] (A& a) { return a.PostSetValueRequest ("Width", 0.5); } },
-        { "PostCurrentValue", 1, kFirst, [] (A& a) { return a.PostCurrentValue ("Width", 0.5); } },
-        { "PostTouchRequest", 1, kFirst, [] (A& a) { return a.PostTouchRequest ("Width"); } },
-        { "PostReleaseRequest", 1, kFirst, [] (A& a) { return a.PostReleaseRequest ("Width"); } },
-        { "GetTouchState", 1, kFirst, [] (A& a) { return a.GetTouchState ("Width", &touched); } },
+        { "RegisterParameter", 1, kNoHostObject, [] (A& a) { return a.RegisterParameter ("Width"); } },
+        { "UnregisterParameter", 1, kNoHostObject, [] (A& a) { return a.UnregisterParameter ("Width"); } },
+        { "PostSetValueRequest", 1, kNoHostObject, [] (A& a) { return a.PostSetValueRequest ("Width", 0.5); } },
+        { "PostCurrentValue", 1, kNoHostObject, [] (A& a) { return a.PostCurrentValue ("Width", 0.5); } },
+        { "PostTouchRequest", 1, kNoHostObject, [] (A& a) { return a.PostTouchRequest ("Width"); } },
+        { "PostReleaseRequest", 1, kNoHostObject, [] (A& a) { return a.PostReleaseRequest ("Width"); } },
+        { "GetTouchState", 1, kNoHostObject, [] (A& a) { return a.GetTouchState ("Width", &touched); } },
     };
     aaxtest::expectForwarding (table, overInstance<A> (&InstanceOptions::automationDelegate, &Instance::automation), kFromUnknown);
 }
@@ -129,21 +129,21 @@ TEST (RunTimeWrappers, TransportForwardsToTheVersionOfEachOperation)
     static AAX_EFrameRate rate;
     static AAX_EFeetFramesRate feetFrames;
     const std::vector<Forwarded<T>> table {
-        { "GetCurrentTempo", 1, kFirst, [] (T& t) { return t.GetCurrentTempo (&tempo); } },
-        { "GetCurrentMeter", 1, kFirst, [] (T& t) { return t.GetCurrentMeter (&a, &b); } },
-        { "IsTransportPlaying", 1, kFirst, [] (T& t) { return t.IsTransportPlaying (&yes); } },
-        { "GetCurrentTickPosition", 1, kFirst, [] (T& t) { return t.GetCurrentTickPosition (&c64); } },
-        { "GetCurrentLoopPosition", 1, kFirst, [] (T& t) { return t.GetCurrentLoopPosition (&yes, &c64, &d64); } },
-        { "GetCurrentNativeSampleLocation", 1, kFirst, [] (T& t) { return t.GetCurrentNativeSampleLocation (&c64); } },
-        { "GetCustomTickPosition", 1, kFirst, [] (T& t) { return t.GetCustomTickPosition (&c64, 10); } },
-        { "GetBarBeatPosition", 1, kFirst, [] (T& t) { return t.GetBarBeatPosition (&a, &b, &c64, 10); } },
-        { "GetTicksPerQuarter", 1, kFirst, [] (T& t) { return t.GetTicksPerQuarter (&ticks); } },
-        { "GetCurrentTicksPerBeat", 1, kFirst, [] (T& t) { return t.GetCurrentTicksPerBeat (&ticks); } },
-        { "GetTimelineSelectionStartPosition", 2, kLater, [] (T& t) { return t.GetTimelineSelectionStartPosition (&c64); } },
-        { "GetTimeCodeInfo", 2, kLater, [] (T& t) { return t.GetTimeCodeInfo (&rate, &a); } },
-        { "GetFeetFramesInfo", 2, kLater, [] (T& t) { return t.GetFeetFramesInfo (&feetFrames, &c64); } },
-        { "IsMetronomeEnabled", 2, kLater, [] (T& t) { return t.IsMetronomeEnabled (&a); } },
-        { "GetHDTimeCodeInfo", 3, kLater, [] (T& t) { return t.GetHDTimeCodeInfo (&rate, &c64); } },
+        { "GetCurrentTempo", 1, kNoHostObject, [] (T& t) { return t.GetCurrentTempo (&tempo); } },
+        { "GetCurrentMeter", 1, kNoHostObject, [] (T& t) { return t.GetCurrentMeter (&a, &b); } },
+        { "IsTransportPlaying", 1, kNoHostObject, [] (T& t) { return t.IsTransportPlaying (&yes); } },
+        { "GetCurrentTickPosition", 1, kNoHostObject, [] (T& t) { return t.GetCurrentTickPosition (&c64); } },
+        { "GetCurrentLoopPosition", 1, kNoHostObject, [] (T& t) { return t.GetCurrentLoopPosition (&yes, &c64, &d64); } },
+        { "GetCurrentNativeSampleLocation", 1, kNoHostObject, [] (T& t) { return t.GetCurrentNativeSampleLocation (&c64); } },
+        { "GetCustomTickPosition", 1, kNoHostObject, [] (T& t) { return t.GetCustomTickPosition (&c64, 10); } },
+        { "GetBarBeatPosition", 1, kNoHostObject, [] (T& t) { return t.GetBarBeatPosition (&a, &b, &c64, 10); } },
+        { "GetTicksPerQuarter", 1, kNoHostObject, [] (T& t) { return t.GetTicksPerQuarter (&ticks); } },
+        { "GetCurrentTicksPerBeat", 1, kNoHostObject, [] (T& t) { return t.GetCurrentTicksPerBeat (&ticks); } },
+        { "GetTimelineSelectionStartPosition", 2, kNotImplementedByHost, [] (T& t) { return t.GetTimelineSelectionStartPosition (&c64); } },
+        { "GetTimeCodeInfo", 2, kNotImplementedByHost, [] (T& t) { return t.GetTimeCodeInfo (&rate, &a); } },
+        { "GetFeetFramesInfo", 2, kNotImplementedByHost, [] (T& t) { return t.GetFeetFramesInfo (&feetFrames, &c64); } },
+        { "IsMetronomeEnabled", 2, kNotImplementedByHost, [] (T& t) { return t.IsMetronomeEnabled (&a); } },
+        { "GetHDTimeCodeInfo", 3, kNotImplementedByHost, [] (T& t) { return t.GetHDTimeCodeInfo (&rate, &c64); } },
     };
     aaxtest::expectForwarding (table, overInstance<T> (&InstanceOptions::transport, &Instance::transport), kFromUnknown);
 }
@@ -155,16 +155,16 @@ TEST (RunTimeWrappers, ViewContainerForwardsAndWithoutAViewSizesNothingSuccessfu
     static AAX_Point size { 305.0f, 700.0f };
     static const AAX_CParamID ids[] = { "Width", "Balance" };
     const std::vector<Forwarded<V>> table {
-        { "GetModifiers", 1, kLater, [] (V& v) { return v.GetModifiers (&modifiers); } },
+        { "GetModifiers", 1, kNotImplementedByHost, [] (V& v) { return v.GetModifiers (&modifiers); } },
         { "SetViewSize", 1, AAX_SUCCESS, [] (V& v) { return v.SetViewSize (size); } },
-        { "HandleParameterMouseDown", 1, kLater, [] (V& v) { return v.HandleParameterMouseDown ("Width", 1); } },
-        { "HandleParameterMouseDrag", 1, kLater, [] (V& v) { return v.HandleParameterMouseDrag ("Width", 1); } },
-        { "HandleParameterMouseUp", 1, kLater, [] (V& v) { return v.HandleParameterMouseUp ("Width", 1); } },
-        { "HandleParameterMouseEnter", 3, kLater, [] (V& v) { return v.HandleParameterMouseEnter ("Width", 0); } },
-        { "HandleParameterMouseExit", 3, kLater, [] (V& v) { return v.HandleParameterMouseExit ("Width", 0); } },
-        { "HandleMultipleParametersMouseDown", 2, kLater, [] (V& v) { return v.HandleMultipleParametersMouseDown (ids, 2, 0); } },
-        { "HandleMultipleParametersMouseDrag", 2, kLater, [] (V& v) { return v.HandleMultipleParametersMouseDrag (ids, 2, 0); } },
-        { "HandleMultipleParametersMouseUp", 2, kLater, [] (V& v) { return v.HandleMultipleParametersMouseUp (ids, 2, 0); } },
+        { "HandleParameterMouseDown", 1, kNotImplementedByHost, [] (V& v) { return v.HandleParameterMouseDown ("Width", 1); } },
+        { "HandleParameterMouseDrag", 1, kNotImplementedByHost, [] (V& v) { return v.HandleParameterMouseDrag ("Width", 1); } },
+        { "HandleParameterMouseUp", 1, kNotImplementedByHost, [] (V& v) { return v.HandleParameterMouseUp ("Width", 1); } },
+        { "HandleParameterMouseEnter", 3, kNotImplementedByHost, [] (V& v) { return v.HandleParameterMouseEnter ("Width", 0); } },
+        { "HandleParameterMouseExit", 3, kNotImplementedByHost, [] (V& v) { return v.HandleParameterMouseExit ("Width", 0); } },
+        { "HandleMultipleParametersMouseDown", 2, kNotImplementedByHost, [] (V& v) { return v.HandleMultipleParametersMouseDown (ids, 2, 0); } },
+        { "HandleMultipleParametersMouseDrag", 2, kNotImplementedByHost, [] (V& v) { return v.HandleMultipleParametersMouseDrag (ids, 2, 0); } },
+        { "HandleMultipleParametersMouseUp", 2, kNotImplementedByHost, [] (V& v) { return v.HandleMultipleParametersMouseUp (ids, 2, 0); } },
     };
     aaxtest::expectForwarding (table, overObject<V, ViewContainer>(), kFromUnknown);
 }
@@ -176,23 +176,23 @@ TEST (RunTimeWrappers, PageTableForwardsAndAnswersUnimplementedForEveryMissingVe
     static int32_t count;
     static AAX_CString text;
     const std::vector<Forwarded<P>> table {
-        { "Clear", 1, kLater, [] (P& p) { return p.Clear(); } },
-        { "Empty", 1, kLater, [] (P& p) { return p.Empty (empty); } },
-        { "GetNumPages", 1, kLater, [] (P& p) { return p.GetNumPages (count); } },
-        { "InsertPage", 1, kLater, [] (P& p) { return p.InsertPage (0); } },
-        { "RemovePage", 1, kLater, [] (P& p) { return p.RemovePage (0); } },
-        { "GetNumMappedParameterIDs", 1, kLater, [] (P& p) { return p.GetNumMappedParameterIDs (0, count); } },
-        { "ClearMappedParameter", 1, kLater, [] (P& p) { return p.ClearMappedParameter (0, 0); } },
-        { "GetMappedParameterID", 1, kLater, [] (P& p) { return p.GetMappedParameterID (0, 0, text); } },
-        { "MapParameterID", 1, kLater, [] (P& p) { return p.MapParameterID ("Width", 0, 0); } },
-        { "GetNumParametersWithNameVariations", 2, kLater, [] (P& p) { return p.GetNumParametersWithNameVariations (count); } },
-        { "GetNameVariationParameterIDAtIndex", 2, kLater, [] (P& p) { return p.GetNameVariationParameterIDAtIndex (0, text); } },
-        { "GetNumNameVariationsForParameter", 2, kLater, [] (P& p) { return p.GetNumNameVariationsForParameter ("Width", count); } },
-        { "GetParameterNameVariationAtIndex", 2, kLater, [] (P& p) { return p.GetParameterNameVariationAtIndex ("Width", 0, text, count); } },
-        { "GetParameterNameVariationOfLength", 2, kLater, [] (P& p) { return p.GetParameterNameVariationOfLength ("Width", 2, text); } },
-        { "ClearParameterNameVariations", 2, kLater, [] (P& p) { return p.ClearParameterNameVariations(); } },
-        { "ClearNameVariationsForParameter", 2, kLater, [] (P& p) { return p.ClearNameVariationsForParameter ("Width"); } },
-        { "SetParameterNameVariation", 2, kLater, [] (P& p) { return p.SetParameterNameVariation ("Width", AAX_CString ("Wd"), 2); } },
+        { "Clear", 1, kNotImplementedByHost, [] (P& p) { return p.Clear(); } },
+        { "Empty", 1, kNotImplementedByHost, [] (P& p) { return p.Empty (empty); } },
+        { "GetNumPages", 1, kNotImplementedByHost, [] (P& p) { return p.GetNumPages (count); } },
+        { "InsertPage", 1, kNotImplementedByHost, [] (P& p) { return p.InsertPage (0); } },
+        { "RemovePage", 1, kNotImplementedByHost, [] (P& p) { return p.RemovePage (0); } },
+        { "GetNumMappedParameterIDs", 1, kNotImplementedByHost, [] (P& p) { return p.GetNumMappedParameterIDs (0, count); } },
+        { "ClearMappedParameter", 1, kNotImplementedByHost, [] (P& p) { return p.ClearMappedParameter (0, 0); } },
+        { "GetMappedParameterID", 1, kNotImplementedByHost, [] (P& p) { return p.GetMappedParameterID (0, 0, text); } },
+        { "MapParameterID", 1, kNotImplementedByHost, [] (P& p) { return p.MapParameterID ("Width", 0, 0); } },
+        { "GetNumParametersWithNameVariations", 2, kNotImplementedByHost, [] (P& p) { return p.GetNumParametersWithNameVariations (count); } },
+        { "GetNameVariationParameterIDAtIndex", 2, kNotImplementedByHost, [] (P& p) { return p.GetNameVariationParameterIDAtIndex (0, text); } },
+        { "GetNumNameVariationsForParameter", 2, kNotImplementedByHost, [] (P& p) { return p.GetNumNameVariationsForParameter ("Width", count); } },
+        { "GetParameterNameVariationAtIndex", 2, kNotImplementedByHost, [] (P& p) { return p.GetParameterNameVariationAtIndex ("Width", 0, text, count); } },
+        { "GetParameterNameVariationOfLength", 2, kNotImplementedByHost, [] (P& p) { return p.GetParameterNameVariationOfLength ("Width", 2, text); } },
+        { "ClearParameterNameVariations", 2, kNotImplementedByHost, [] (P& p) { return p.ClearParameterNameVariations(); } },
+        { "ClearNameVariationsForParameter", 2, kNotImplementedByHost, [] (P& p) { return p.ClearNameVariationsForParameter ("Width"); } },
+        { "SetParameterNameVariation", 2, kNotImplementedByHost, [] (P& p) { return p.SetParameterNameVariation ("Width", AAX_CString ("Wd"), 2); } },
     };
     aaxtest::expectForwarding (table, overObject<P, PageTable>(), kFromUnknown);
 }
@@ -201,9 +201,9 @@ TEST (RunTimeWrappers, HostServicesCreatesEachVersionAndForwardsToIt)
 {
     using H = AAX_VHostServices;
     const std::vector<Forwarded<H>> table {
-        { "HandleAssertFailure", 3, kFirst, [] (H& h) { return h.HandleAssertFailure ("file", 1, "0", 1); } },
-        { "Trace", 1, kFirst, [] (H& h) { return h.Trace (0x08000000, "text"); } },
-        { "StackTrace", 2, kLater, [] (H& h) { return h.StackTrace (0x08000000, 0x04000000, "text"); } },
+        { "HandleAssertFailure", 3, kNoHostObject, [] (H& h) { return h.HandleAssertFailure ("file", 1, "0", 1); } },
+        { "Trace", 1, kNoHostObject, [] (H& h) { return h.Trace (0x08000000, "text"); } },
+        { "StackTrace", 2, kNotImplementedByHost, [] (H& h) { return h.StackTrace (0x08000000, 0x04000000, "text"); } },
     };
 
     const aaxtest::MakeSubject<H> make = [] (Versions versions) {
@@ -301,13 +301,13 @@ TEST (RunTimeWrappers, MissingVersionsAnswerForTheHostAndANullUnknownHasNone)
     AAX_VHostServices noServices (nullptr);
     double tempo = 0;
     int32_t pages = 0;
-    EXPECT_EQ (none.GetSampleRate (&rate), kFirst);
-    EXPECT_EQ (noTransport.GetCurrentTempo (&tempo), kFirst);
-    EXPECT_EQ (noAutomation.RegisterParameter ("Width"), kFirst);
+    EXPECT_EQ (none.GetSampleRate (&rate), kNoHostObject);
+    EXPECT_EQ (noTransport.GetCurrentTempo (&tempo), kNoHostObject);
+    EXPECT_EQ (noAutomation.RegisterParameter ("Width"), kNoHostObject);
     EXPECT_EQ (noContainer.GetPtr(), nullptr);
-    EXPECT_EQ (noTable.GetNumPages (pages), kLater);
+    EXPECT_EQ (noTable.GetNumPages (pages), kNotImplementedByHost);
     EXPECT_FALSE (noTable.IsSupported());
-    EXPECT_EQ (noServices.Trace (0, "lost"), kFirst);
+    EXPECT_EQ (noServices.Trace (0, "lost"), kNoHostObject);
     EXPECT_EQ (none.CreateTableCopyForEffect (1, 2, 3, 0, 8), nullptr);
 }
 
@@ -326,6 +326,26 @@ TEST (RunTimeWrappers, ABrokenFactoryMakesHostServicesThrowAndLeavesTheControlle
 }
 
 //==============================================================================
+TEST (RunTimeWrappers, WhatABrokenHostWritesIntoAFailedQueryIsForgottenNotReleased)
+{
+    // The instance's unknown writes its own interface, without a reference, into the out
+    // pointer of every query it fails: here those for the later controller versions.
+    InstanceOptions options;
+    options.controller = Versions::upTo (1);
+    Host host;
+    Instance instance (host, options);
+    instance.instanceUnknown().failWithAnInterface (true);
+    {
+        const AAX_VController controller (instance.unknown());
+        AAX_CSampleRate rate = 0;
+        AAX_CString name;
+        EXPECT_EQ (controller.GetSampleRate (&rate), AAX_SUCCESS);
+        EXPECT_EQ (controller.GetHostName (&name), kNotImplementedByHost);
+    }
+    EXPECT_EQ (host.problems(), std::vector<std::string> {});
+    EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+}
+
 TEST (RunTimeWrappers, TableCopiesNeedTheirControllerVersionATableAndSuccess)
 {
     struct Case

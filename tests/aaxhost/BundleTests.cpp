@@ -8,17 +8,22 @@
 
 #include "AAX_IACFEffectGUI.h"
 #include "AAX_IACFEffectParameters.h"
+#include "AAX_IParameter.h"
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <elf.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 using namespace aaxhost;
@@ -65,6 +70,57 @@ namespace
     using CanUnloadNow = ACFRESULT (*) (IACFUnknown*);
     using Shutdown = ACFRESULT (*) (IACFUnknown*);
     using GetSDKVersion = ACFRESULT (*) (uint64_t*);
+
+    /** The names of the symbols that the shared object at path defines for other objects: the
+        global and weak definitions in its dynamic symbol table, read from the file. */
+    std::set<std::string> definedDynamicSymbols (const char* path)
+    {
+        std::ifstream file (path, std::ios::binary);
+        const std::string bytes ((std::istreambuf_iterator<char> (file)), std::istreambuf_iterator<char>());
+
+        // Copies a T from offset; false (and a failure) when the file is too short for it.
+        const auto read = [&bytes] (auto& out, uint64_t offset)
+        {
+            const bool inside = offset <= bytes.size() && sizeof (out) <= bytes.size() - offset;
+            EXPECT_TRUE (inside) << "a truncated ELF file";
+            if (inside)
+                std::memcpy (&out, bytes.data() + offset, sizeof (out));
+            return inside;
+        };
+
+        std::set<std::string> names;
+        Elf64_Ehdr header {};
+        if (! read (header, 0) || std::memcmp (header.e_ident, ELFMAG, SELFMAG) != 0 || header.e_ident[EI_CLASS] != ELFCLASS64)
+        {
+            ADD_FAILURE() << path << " is no 64-bit ELF file";
+            return names;
+        }
+
+        const auto sectionAt = [&] (uint64_t index, Elf64_Shdr& section)
+        { return read (section, header.e_shoff + index * header.e_shentsize); };
+
+        for (uint64_t index = 0; index < header.e_shnum; ++index)
+        {
+            Elf64_Shdr symbols {}, strings {};
+            if (! sectionAt (index, symbols) || symbols.sh_type != SHT_DYNSYM || symbols.sh_entsize == 0
+                || ! sectionAt (symbols.sh_link, strings))
+                continue;
+
+            for (uint64_t entry = 1; entry < symbols.sh_size / symbols.sh_entsize; ++entry)
+            {
+                Elf64_Sym symbol {};
+                if (! read (symbol, symbols.sh_offset + entry * symbols.sh_entsize))
+                    break;
+
+                const auto binding = ELF64_ST_BIND (symbol.st_info);
+                if (symbol.st_shndx != SHN_UNDEF && (binding == STB_GLOBAL || binding == STB_WEAK || binding == STB_GNU_UNIQUE)
+                    && symbol.st_name < strings.sh_size && strings.sh_offset + symbol.st_name < bytes.size())
+                    names.insert (std::string (bytes.c_str() + strings.sh_offset + symbol.st_name));
+            }
+        }
+
+        return names;
+    }
 
     std::optional<AAX_CPropertyValue> propertyOf (const ComponentDescriptor::ProcessProc& proc, AAX_EProperty property)
     {
@@ -255,7 +311,7 @@ namespace
     }
 } // namespace
 
-TEST_F (LoadedBundle, ExportsTheEntryPointsAndNothingOfItsInsides)
+TEST_F (LoadedBundle, ExportsTheSevenEntryPointsAndNothingElse)
 {
     uint64_t version = 0;
     EXPECT_EQ (getSDKVersion (&version), ACF_OK);
@@ -269,9 +325,55 @@ TEST_F (LoadedBundle, ExportsTheEntryPointsAndNothingOfItsInsides)
     EXPECT_EQ (factory, nullptr);
 
     // A host loads many bundles into one process: none may see another's library or framework.
-    for (const char* inside : { "_Z21GetEffectDescriptionsP15AAX_ICollection", "_Z18createPluginFilterv",
-                                "_ZN11CACFUnknown15m_ActiveObjectsE", "sHostServices" })
-        EXPECT_EQ (dlsym (bundle, inside), nullptr) << inside;
+    EXPECT_EQ (definedDynamicSymbols (QUINDLE_AAX_BUNDLE),
+               (std::set<std::string> { "ACFCanUnloadNow", "ACFGetClassFactory", "ACFGetSDKVersion", "ACFRegisterComponent",
+                                        "ACFRegisterPlugin", "ACFShutdown", "ACFStartup" }));
+}
+
+TEST_F (LoadedBundle, StartupGivesTheBundleTheHostsServicesForItsTracesAndAssertions)
+{
+    // Start-up made the host-services object: one host object per version, held by the bundle.
+    std::vector<acfIID> created;
+    for (const auto& creation : host.factory().creations())
+    {
+        if (creation.component == AAXCompID_HostServices)
+        {
+            EXPECT_EQ (creation.result, ACF_OK);
+            created.push_back (creation.iid);
+        }
+    }
+    EXPECT_EQ (created, (std::vector<acfIID> { IID_IAAXHostServicesV1, IID_IAAXHostServicesV2, IID_IAAXHostServicesV3 }));
+    EXPECT_EQ (host.services().references(), 3);
+
+    // A trace from inside the bundle: a registration that fails reports to the host of start-up.
+    HostOptions withoutDefinition;
+    withoutDefinition.pluginDefinition = Versions::none();
+    Host other (withoutDefinition);
+    IACFPluginDefinition* otherDefinition = nullptr;
+    EXPECT_EQ (registerPlugin (other.unknown(), &otherDefinition), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ (host.services().traceTexts(),
+               (std::vector<std::string> { "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)",
+                                           "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_OBJECT (-20004)" }));
+
+    // An assertion report from inside the bundle: one of its parameters refuses 0 steps.
+    {
+        QuindleInstance quindle (host, *effect);
+        ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+        AAX_IParameter* width = nullptr;
+        ASSERT_EQ (quindle.dataModel().GetParameter ("Width", &width), AAX_SUCCESS);
+        ASSERT_NE (width, nullptr);
+        const uint32_t steps = width->GetNumberOfSteps();
+        width->SetNumberOfSteps (0);
+        EXPECT_EQ (width->GetNumberOfSteps(), steps);
+    }
+    const auto assertions = host.services().assertions();
+    ASSERT_EQ (assertions.size(), 1u);
+    EXPECT_EQ (assertions[0].file, "/Library/SDKs/AAX/Interfaces/AAX_CParameter");
+    EXPECT_EQ (assertions[0].line, 831);
+    EXPECT_EQ (assertions[0].note, "0 < numSteps");
+    EXPECT_EQ (assertions[0].flags, 1);
+
+    host.services().clear();   // reported as this test meant them to be
 }
 
 TEST_F (LoadedBundle, RegistrationDescribesQuindleAndLeavesNothingBehind)

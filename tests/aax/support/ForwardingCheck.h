@@ -60,9 +60,11 @@ namespace aaxtest
         return offerings;
     }
 
-    /** What a wrapper answers for a missing first version, and for a missing later one. */
-    constexpr AAX_Result kFirst = AAX_ERROR_NULL_OBJECT;
-    constexpr AAX_Result kLater = AAX_ERROR_UNIMPLEMENTED;
+    /** What a wrapper answers when the host lacks the version of an operation: no host object
+        (most first-version operations), or not implemented (later versions, and the page table's
+        and the view container's exceptions). */
+    constexpr AAX_Result kNoHostObject = AAX_ERROR_NULL_OBJECT;
+    constexpr AAX_Result kNotImplementedByHost = AAX_ERROR_UNIMPLEMENTED;
 
     /** The host's answer in these checks: a code no other path returns. */
     constexpr AAX_Result kHostAnswer = -20777;

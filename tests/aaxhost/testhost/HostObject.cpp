@@ -75,7 +75,11 @@ namespace aaxhost
             if (other->QueryInterface (iid, out) == ACF_OK)
                 return ACF_OK;
 
-        return queryFurther (iid, out);
+        const ACFRESULT result = queryFurther (iid, out);
+        if (result != ACF_OK && mFailWithInterface)
+            *out = unknown();
+
+        return result;
     }
 
     ACFRESULT HostObject::answerOwn (const Answer& own, void** out)

@@ -42,6 +42,11 @@ namespace aaxhost
         Versions offered() const;
         /** A broken host: queries for an offered version report success and hand out null. */
         void answerQueriesWithNull (bool answerWithNull) noexcept { mAnswerWithNull = answerWithNull; }
+        /** A broken host: a query or hand-out that fails still writes one of this object's
+            interfaces (or the object's it would have handed out) into the out pointer, without
+            a reference for it. */
+        void failWithAnInterface (bool failWithInterface) noexcept { mFailWithInterface = failWithInterface; }
+        bool failsWithAnInterface() const noexcept { return mFailWithInterface; }
 
         /** Makes an operation (by name) answer result from now on; AAX_SUCCESS restores the
             normal answer. Out arguments are written only for AAX_SUCCESS. */
@@ -108,6 +113,7 @@ namespace aaxhost
         Host& mHost;
         const std::string mName;
         std::atomic<bool> mAnswerWithNull { false };
+        std::atomic<bool> mFailWithInterface { false };
         std::atomic<int> mReferences { 0 };
         std::vector<Answer> mAnswers;
         std::vector<HostObject*> mAlsoAsk;
@@ -181,7 +187,7 @@ namespace aaxhost
         }
 
         /** Logs the call and hands out object's unknown with a reference of its own (nothing for
-            a null object or a failing result). */
+            a null object or a failing result, unless the owner fails with an interface). */
         AAX_Result handOut (const char* operation, IACFUnknown** out, HostObject* object) const
         {
             const AAX_Result result = call (operation);
@@ -192,6 +198,10 @@ namespace aaxhost
             if (result == AAX_SUCCESS && object != nullptr)
             {
                 object->AddRef();
+                *out = object->unknown();
+            }
+            else if (mOwner.failsWithAnInterface() && object != nullptr)
+            {
                 *out = object->unknown();
             }
 

@@ -22,13 +22,15 @@ AAX_CEffectGUI::~AAX_CEffectGUI()
 //==============================================================================
 AAX_Result AAX_CEffectGUI::Initialize (IACFUnknown* iController)
 {
+    // As the data model does: the contents built by the first Initialize belong to the first
+    // data model, so the GUI is not linked to another one under them.
+    if (mController != nullptr)
+        return kAAX_Result_AlreadyInitialized;
+
     mController = std::make_unique<AAX_VController> (iController);
 
     if (iController == nullptr)
         return AAX_ERROR_NOT_INITIALIZED;
-
-    // A second Initialize must not strand the reference the first one took.
-    ReleaseEffectParameters();
 
     // The host's unknown answers for the instance's data-model object, which lives in this
     // bundle; without one the GUI simply has no parameters to follow.

@@ -152,6 +152,11 @@ AAX_CEffectParameters::~AAX_CEffectParameters()
 //==============================================================================
 AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* iController)
 {
+    // The parameters of the first EffectInit point at the first automation delegate wrapper:
+    // building again over them would delete it under them.
+    if (mController != nullptr)
+        return kAAX_Result_AlreadyInitialized;
+
     mController = std::make_unique<AAX_VController> (iController);
 
     // Without a host automation delegate there is no wrapper: the parameters then apply value
@@ -481,11 +486,14 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID i
     if (parameter == nullptr)
         return AAX_ERROR_INVALID_PARAMETER_ID;
 
-    const double oldValue = parameter->GetNormalizedValue();
+    // The parameter stores what the host sends in its own type and range, so only the stored
+    // value before and after tells whether this update changed anything.
+    const double before = parameter->GetNormalizedValue();
     parameter->UpdateNormalizedValue (iValue);
+    const double after = parameter->GetNormalizedValue();
     mPacketDispatcher.SetDirty (iParameterID, true);
 
-    if (! (oldValue == iValue))   // a NaN counts as a change
+    if (! (before == after))   // a NaN counts as a change
         ++mNumPlugInChanges;
 
     return AAX_SUCCESS;

@@ -33,16 +33,26 @@ namespace
         AAX_CheckedResult result;
 
         // Without a collection (a host without component factory) the description code would
-        // get no property maps and dereference null: stop here instead.
+        // get no property maps and dereference null: stop here instead, with the failure
+        // registration reports for a host without plug-in definition (assigning the rejected
+        // result traces it and throws; the return says that nothing below runs).
         if (collection.GetIUnknown() == nullptr)
+        {
             result = AAX_ERROR_NULL_OBJECT;
+            return;
+        }
 
         result = GetEffectDescriptions (&collection);
 
         *outDefinition = nullptr;
         if (collection.GetIUnknown()->QueryInterface (IID_IACFPluginDefinition,
             reinterpret_cast<void**> (outDefinition)) != ACF_OK)
+        {
+            // A failed query hands out no reference: what a broken host wrote is forgotten, as
+            // the host wrappers forget it, not released and not handed back.
+            *outDefinition = nullptr;
             result = AAX_ERROR_NULL_OBJECT;
+        }
     }
 
     AAX_Result traceCaught (const char* what, AAX_Result result)

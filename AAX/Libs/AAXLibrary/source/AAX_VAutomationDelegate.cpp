@@ -13,41 +13,41 @@ AAX_VAutomationDelegate::~AAX_VAutomationDelegate() = default;
 
 AAX_Result AAX_VAutomationDelegate::RegisterParameter (AAX_CParamID iParameterID)
 {
-    return Forward (mIAutomationDelegate, kMissingFirstVersion, &AAX_IACFAutomationDelegate::RegisterParameter,
+    return Forward (mIAutomationDelegate, kNoHostObject, &AAX_IACFAutomationDelegate::RegisterParameter,
                     iParameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::UnregisterParameter (AAX_CParamID iParameterID)
 {
-    return Forward (mIAutomationDelegate, kMissingFirstVersion, &AAX_IACFAutomationDelegate::UnregisterParameter,
+    return Forward (mIAutomationDelegate, kNoHostObject, &AAX_IACFAutomationDelegate::UnregisterParameter,
                     iParameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostSetValueRequest (AAX_CParamID iParameterID, double normalizedValue) const
 {
-    return Forward (mIAutomationDelegate, kMissingFirstVersion, &AAX_IACFAutomationDelegate::PostSetValueRequest,
+    return Forward (mIAutomationDelegate, kNoHostObject, &AAX_IACFAutomationDelegate::PostSetValueRequest,
                     iParameterID, normalizedValue);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostCurrentValue (AAX_CParamID iParameterID, double normalizedValue) const
 {
-    return Forward (mIAutomationDelegate, kMissingFirstVersion, &AAX_IACFAutomationDelegate::PostCurrentValue,
+    return Forward (mIAutomationDelegate, kNoHostObject, &AAX_IACFAutomationDelegate::PostCurrentValue,
                     iParameterID, normalizedValue);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostTouchRequest (AAX_CParamID iParameterID)
 {
-    return Forward (mIAutomationDelegate, kMissingFirstVersion, &AAX_IACFAutomationDelegate::PostTouchRequest, iParameterID);
+    return Forward (mIAutomationDelegate, kNoHostObject, &AAX_IACFAutomationDelegate::PostTouchRequest, iParameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostReleaseRequest (AAX_CParamID iParameterID)
 {
-    return Forward (mIAutomationDelegate, kMissingFirstVersion, &AAX_IACFAutomationDelegate::PostReleaseRequest,
+    return Forward (mIAutomationDelegate, kNoHostObject, &AAX_IACFAutomationDelegate::PostReleaseRequest,
                     iParameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::GetTouchState (AAX_CParamID iParameterID, AAX_CBoolean* oTouched)
 {
-    return Forward (mIAutomationDelegate, kMissingFirstVersion, &AAX_IACFAutomationDelegate::GetTouchState, iParameterID,
+    return Forward (mIAutomationDelegate, kNoHostObject, &AAX_IACFAutomationDelegate::GetTouchState, iParameterID,
                     oTouched);
 }

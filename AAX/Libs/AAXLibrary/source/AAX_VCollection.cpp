@@ -26,25 +26,25 @@ AAX_IEffectDescriptor* AAX_VCollection::NewDescriptor()
 AAX_Result AAX_VCollection::AddEffect (const char* inEffectID, AAX_IEffectDescriptor* inEffectDescriptor)
 {
     if (inEffectDescriptor == nullptr)
-        return kMissingFirstVersion;
+        return kNoHostObject;
 
-    return Forward (mIACFCollection, kMissingFirstVersion, &AAX_IACFCollection::AddEffect, inEffectID,
+    return Forward (mIACFCollection, kNoHostObject, &AAX_IACFCollection::AddEffect, inEffectID,
                     HostObjectOf<AAX_VEffectDescriptor> (inEffectDescriptor));
 }
 
 AAX_Result AAX_VCollection::SetManufacturerName (const char* inPackageName)
 {
-    return Forward (mIACFCollection, kMissingFirstVersion, &AAX_IACFCollection::SetManufacturerName, inPackageName);
+    return Forward (mIACFCollection, kNoHostObject, &AAX_IACFCollection::SetManufacturerName, inPackageName);
 }
 
 AAX_Result AAX_VCollection::AddPackageName (const char* inPackageName)
 {
-    return Forward (mIACFCollection, kMissingFirstVersion, &AAX_IACFCollection::AddPackageName, inPackageName);
+    return Forward (mIACFCollection, kNoHostObject, &AAX_IACFCollection::AddPackageName, inPackageName);
 }
 
 AAX_Result AAX_VCollection::SetPackageVersion (uint32_t inVersion)
 {
-    return Forward (mIACFCollection, kMissingFirstVersion, &AAX_IACFCollection::SetPackageVersion, inVersion);
+    return Forward (mIACFCollection, kNoHostObject, &AAX_IACFCollection::SetPackageVersion, inVersion);
 }
 
 AAX_IPropertyMap* AAX_VCollection::NewPropertyMap()
@@ -54,7 +54,7 @@ AAX_IPropertyMap* AAX_VCollection::NewPropertyMap()
 
 AAX_Result AAX_VCollection::SetProperties (AAX_IPropertyMap* inProperties)
 {
-    return Forward (mIACFCollection, kMissingFirstVersion, &AAX_IACFCollection::SetProperties, HostObjectOf (inProperties));
+    return Forward (mIACFCollection, kNoHostObject, &AAX_IACFCollection::SetProperties, HostObjectOf (inProperties));
 }
 
 AAX_IDescriptionHost* AAX_VCollection::DescriptionHost()

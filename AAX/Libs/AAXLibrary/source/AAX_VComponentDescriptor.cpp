@@ -90,91 +90,91 @@ AAX_VComponentDescriptor::~AAX_VComponentDescriptor()
 
 AAX_Result AAX_VComponentDescriptor::Clear()
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::Clear);
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::Clear);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAudioIn (AAX_CFieldIndex inFieldIndex)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddAudioIn, inFieldIndex);
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddAudioIn, inFieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAudioOut (AAX_CFieldIndex inFieldIndex)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddAudioOut, inFieldIndex);
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddAudioOut, inFieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAudioBufferLength (AAX_CFieldIndex inFieldIndex)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddAudioBufferLength,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddAudioBufferLength,
                     inFieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddSampleRate (AAX_CFieldIndex inFieldIndex)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddSampleRate,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddSampleRate,
                     inFieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddClock (AAX_CFieldIndex inFieldIndex)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddClock, inFieldIndex);
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddClock, inFieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddSideChainIn (AAX_CFieldIndex inFieldIndex)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddSideChainIn,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddSideChainIn,
                     inFieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddDataInPort (AAX_CFieldIndex inFieldIndex, uint32_t inPacketSize,
                                                     AAX_EDataInPortType inPortType)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddDataInPort,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddDataInPort,
                     inFieldIndex, inPacketSize, inPortType);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAuxOutputStem (AAX_CFieldIndex inFieldIndex, int32_t inStemFormat,
                                                        const char inNameUTF8[])
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddAuxOutputStem,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddAuxOutputStem,
                     inFieldIndex, inStemFormat, inNameUTF8);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddPrivateData (AAX_CFieldIndex inFieldIndex, uint32_t inDataSize, uint32_t inOptions)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddPrivateData,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddPrivateData,
                     inFieldIndex, inDataSize, inOptions);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddTemporaryData (AAX_CFieldIndex inFieldIndex, uint32_t inDataElementSize)
 {
-    return Forward (mIACFComponentDescriptorV2, kMissingLaterVersion, &AAX_IACFComponentDescriptor_V2::AddTemporaryData,
+    return Forward (mIACFComponentDescriptorV2, kNotImplementedByHost, &AAX_IACFComponentDescriptor_V2::AddTemporaryData,
                     inFieldIndex, inDataElementSize);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddDmaInstance (AAX_CFieldIndex inFieldIndex, AAX_IDma::EMode inDmaMode)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddDmaInstance,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddDmaInstance,
                     inFieldIndex, inDmaMode);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddMeters (AAX_CFieldIndex inFieldIndex, const AAX_CTypeID* inMeterIDs,
                                                 uint32_t inMeterCount)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddMeters,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddMeters,
                     inFieldIndex, inMeterIDs, inMeterCount);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddMIDINode (AAX_CFieldIndex inFieldIndex, AAX_EMIDINodeType inNodeType,
                                                   const char inNodeName[], uint32_t inChannelMask)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddMIDINode,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddMIDINode,
                     inFieldIndex, inNodeType, inNodeName, inChannelMask);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddReservedField (AAX_CFieldIndex inFieldIndex, uint32_t inFieldType)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddReservedField,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddReservedField,
                     inFieldIndex, inFieldType);
 }
 
@@ -208,7 +208,7 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc inP
                                                             AAX_CInstanceInitProc inInstanceInitProc,
                                                             AAX_CBackgroundProc inBackgroundProc, AAX_CSelector* outProcID)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddProcessProc_Native,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddProcessProc_Native,
                     inProcessProc, HostObjectOf (inProperties), inInstanceInitProc, inBackgroundProc, outProcID);
 }
 
@@ -216,7 +216,7 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc_TI (const char inDLLFileName
                                                         AAX_IPropertyMap* inProperties, const char inInstanceInitProcSymbol[],
                                                         const char inBackgroundProcSymbol[], AAX_CSelector* outProcID)
 {
-    return Forward (mIACFComponentDescriptor, kMissingFirstVersion, &AAX_IACFComponentDescriptor::AddProcessProc_TI,
+    return Forward (mIACFComponentDescriptor, kNoHostObject, &AAX_IACFComponentDescriptor::AddProcessProc_TI,
                     inDLLFileNameUTF8, inProcessProcSymbol, HostObjectOf (inProperties), inInstanceInitProcSymbol,
                     inBackgroundProcSymbol, outProcID);
 }
@@ -228,7 +228,7 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc (AAX_IPropertyMap* inPropert
         return mIACFComponentDescriptorV3->AddProcessProc (HostObjectOf (inProperties), outProcIDs, inProcIDsSize);
 
     if (inProperties == nullptr || mIACFComponentDescriptor.isNull())
-        return kMissingFirstVersion;
+        return kNoHostObject;
 
     // An older host registers one procedure a call: the native one, then the TI one, as the
     // map names them.

@@ -36,6 +36,10 @@ AAX_VController::AAX_VController (IACFUnknown* pUnknown)
     QueryHostObject (pUnknown, IID_IAAXControllerV3, mIControllerV3);
     QueryHostObject (pUnknown, IID_IAAXPageTableController, mIPageTableController);
     QueryHostObject (pUnknown, IID_IAAXPageTableControllerV2, mIPageTableControllerV2);
+
+    // Only the page-table copies use the factory. The controller is made while the host
+    // initialises an instance, where no exported function would catch an exception, so a
+    // factory query that succeeds without a factory leaves none, as a failed one does.
     QueryHostObject (pUnknown, IID_IACFComponentFactory, mComponentFactory);
 }
 
@@ -43,60 +47,60 @@ AAX_VController::~AAX_VController() = default;
 
 AAX_Result AAX_VController::GetEffectID (AAX_IString* oEffectID) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetEffectID, oEffectID);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetEffectID, oEffectID);
 }
 
 AAX_Result AAX_VController::GetSampleRate (AAX_CSampleRate* oSampleRate) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetSampleRate, oSampleRate);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetSampleRate, oSampleRate);
 }
 
 AAX_Result AAX_VController::GetInputStemFormat (AAX_EStemFormat* oInputStemFormat) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetInputStemFormat, oInputStemFormat);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetInputStemFormat, oInputStemFormat);
 }
 
 AAX_Result AAX_VController::GetOutputStemFormat (AAX_EStemFormat* oOutputStemFormat) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetOutputStemFormat, oOutputStemFormat);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetOutputStemFormat, oOutputStemFormat);
 }
 
 AAX_Result AAX_VController::GetSignalLatency (int32_t* oSamples) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetSignalLatency, oSamples);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetSignalLatency, oSamples);
 }
 
 AAX_Result AAX_VController::GetCycleCount (AAX_EProperty iWhichCycleCount, AAX_CPropertyValue* oNumCycles) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetCycleCount, iWhichCycleCount, oNumCycles);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetCycleCount, iWhichCycleCount, oNumCycles);
 }
 
 AAX_Result AAX_VController::GetTODLocation (AAX_CTimeOfDay* oTODLocation) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetTODLocation, oTODLocation);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetTODLocation, oTODLocation);
 }
 
 AAX_Result AAX_VController::SetSignalLatency (int32_t iNumSamples)
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::SetSignalLatency, iNumSamples);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::SetSignalLatency, iNumSamples);
 }
 
 AAX_Result AAX_VController::SetCycleCount (AAX_EProperty* iWhichCycleCounts, AAX_CPropertyValue* iValues, int32_t iNumValues)
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::SetCycleCount, iWhichCycleCounts, iValues,
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::SetCycleCount, iWhichCycleCounts, iValues,
                     iNumValues);
 }
 
 AAX_Result AAX_VController::PostPacket (AAX_CFieldIndex iFieldIndex, const void* iPayloadP, uint32_t iPayloadSize)
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::PostPacket, iFieldIndex, iPayloadP,
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::PostPacket, iFieldIndex, iPayloadP,
                     iPayloadSize);
 }
 
 AAX_Result AAX_VController::SendNotification (AAX_CTypeID iNotificationType, const void* iNotificationData,
                                               uint32_t iNotificationDataSize)
 {
-    return Forward (mIControllerV2, kMissingLaterVersion, &AAX_IACFController_V2::SendNotification,
+    return Forward (mIControllerV2, kNotImplementedByHost, &AAX_IACFController_V2::SendNotification,
                     iNotificationType, iNotificationData, iNotificationDataSize);
 }
 
@@ -107,42 +111,42 @@ AAX_Result AAX_VController::SendNotification (AAX_CTypeID iNotificationType)
 
 AAX_Result AAX_VController::GetCurrentMeterValue (AAX_CTypeID iMeterID, float* oMeterValue) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetCurrentMeterValue, iMeterID, oMeterValue);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetCurrentMeterValue, iMeterID, oMeterValue);
 }
 
 AAX_Result AAX_VController::GetMeterPeakValue (AAX_CTypeID iMeterID, float* oMeterPeakValue) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetMeterPeakValue, iMeterID, oMeterPeakValue);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetMeterPeakValue, iMeterID, oMeterPeakValue);
 }
 
 AAX_Result AAX_VController::ClearMeterPeakValue (AAX_CTypeID iMeterID) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::ClearMeterPeakValue, iMeterID);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::ClearMeterPeakValue, iMeterID);
 }
 
 AAX_Result AAX_VController::GetMeterCount (uint32_t* oMeterCount) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetMeterCount, oMeterCount);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetMeterCount, oMeterCount);
 }
 
 AAX_Result AAX_VController::GetMeterClipped (AAX_CTypeID iMeterID, AAX_CBoolean* oClipped) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetMeterClipped, iMeterID, oClipped);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetMeterClipped, iMeterID, oClipped);
 }
 
 AAX_Result AAX_VController::ClearMeterClipped (AAX_CTypeID iMeterID) const
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::ClearMeterClipped, iMeterID);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::ClearMeterClipped, iMeterID);
 }
 
 AAX_Result AAX_VController::GetNextMIDIPacket (AAX_CFieldIndex* oPort, AAX_CMidiPacket* oPacket)
 {
-    return Forward (mIController, kMissingFirstVersion, &AAX_IACFController::GetNextMIDIPacket, oPort, oPacket);
+    return Forward (mIController, kNoHostObject, &AAX_IACFController::GetNextMIDIPacket, oPort, oPacket);
 }
 
 AAX_Result AAX_VController::GetHybridSignalLatency (int32_t* oSamples) const
 {
-    return Forward (mIControllerV2, kMissingLaterVersion, &AAX_IACFController_V2::GetHybridSignalLatency, oSamples);
+    return Forward (mIControllerV2, kNotImplementedByHost, &AAX_IACFController_V2::GetHybridSignalLatency, oSamples);
 }
 
 AAX_Result AAX_VController::GetCurrentAutomationTimestamp (AAX_CTransportCounter* oTimestamp) const
@@ -155,22 +159,22 @@ AAX_Result AAX_VController::GetCurrentAutomationTimestamp (AAX_CTransportCounter
         return AAX_ERROR_NULL_ARGUMENT;
 
     *oTimestamp = 0;
-    return kMissingLaterVersion;
+    return kNotImplementedByHost;
 }
 
 AAX_Result AAX_VController::GetHostName (AAX_IString* oHostNameString) const
 {
-    return Forward (mIControllerV2, kMissingLaterVersion, &AAX_IACFController_V2::GetHostName, oHostNameString);
+    return Forward (mIControllerV2, kNotImplementedByHost, &AAX_IACFController_V2::GetHostName, oHostNameString);
 }
 
 AAX_Result AAX_VController::GetPlugInTargetPlatform (AAX_CTargetPlatform* oTargetPlatform) const
 {
-    return Forward (mIControllerV3, kMissingLaterVersion, &AAX_IACFController_V3::GetPlugInTargetPlatform, oTargetPlatform);
+    return Forward (mIControllerV3, kNotImplementedByHost, &AAX_IACFController_V3::GetPlugInTargetPlatform, oTargetPlatform);
 }
 
 AAX_Result AAX_VController::GetIsAudioSuite (AAX_CBoolean* oIsAudioSuite) const
 {
-    return Forward (mIControllerV3, kMissingLaterVersion, &AAX_IACFController_V3::GetIsAudioSuite, oIsAudioSuite);
+    return Forward (mIControllerV3, kNotImplementedByHost, &AAX_IACFController_V3::GetIsAudioSuite, oIsAudioSuite);
 }
 
 AAX_IPageTable* AAX_VController::CreateTableCopyForEffect (AAX_CPropertyValue inManufacturerID, AAX_CPropertyValue inProductID,

@@ -22,7 +22,7 @@ const AAX_IFeatureInfo* AAX_VDescriptionHost::AcquireFeatureProperties (const AA
     ACFPtr<IACFUnknown> featureInfo;
     const AAX_Result result = mDescriptionHost->AcquireFeatureProperties (inFeatureID,
                                                                           reinterpret_cast<IACFUnknown**> (featureInfo.GetOutPtr()));
-    if (result != AAX_SUCCESS || featureInfo.isNull())
+    if (! KeepIfSucceeded (result == AAX_SUCCESS, featureInfo) || featureInfo.isNull())
         return nullptr;
 
     return new AAX_VFeatureInfo (featureInfo.get(), inFeatureID);

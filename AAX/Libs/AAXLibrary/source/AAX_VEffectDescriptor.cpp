@@ -26,29 +26,29 @@ AAX_IComponentDescriptor* AAX_VEffectDescriptor::NewComponentDescriptor()
 
 AAX_Result AAX_VEffectDescriptor::AddComponent (AAX_IComponentDescriptor* inComponentDescriptor)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::AddComponent,
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::AddComponent,
                     HostObjectOf<AAX_VComponentDescriptor> (inComponentDescriptor));
 }
 
 AAX_Result AAX_VEffectDescriptor::AddName (const char* inPlugInName)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::AddName, inPlugInName);
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::AddName, inPlugInName);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddCategory (uint32_t inCategory)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::AddCategory, inCategory);
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::AddCategory, inCategory);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddCategoryBypassParameter (uint32_t inCategory, AAX_CParamID inParamID)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::AddCategoryBypassParameter,
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::AddCategoryBypassParameter,
                     inCategory, inParamID);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddProcPtr (void* inProcPtr, AAX_CProcPtrID inProcID)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::AddProcPtr, inProcPtr, inProcID);
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::AddProcPtr, inProcPtr, inProcID);
 }
 
 AAX_IPropertyMap* AAX_VEffectDescriptor::NewPropertyMap()
@@ -58,27 +58,27 @@ AAX_IPropertyMap* AAX_VEffectDescriptor::NewPropertyMap()
 
 AAX_Result AAX_VEffectDescriptor::SetProperties (AAX_IPropertyMap* inProperties)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::SetProperties,
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::SetProperties,
                     HostObjectOf (inProperties));
 }
 
 AAX_Result AAX_VEffectDescriptor::AddResourceInfo (AAX_EResourceType inResourceType, const char* inInfo)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::AddResourceInfo,
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::AddResourceInfo,
                     inResourceType, inInfo);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddMeterDescription (AAX_CTypeID inMeterID, const char* inMeterName,
                                                        AAX_IPropertyMap* inProperties)
 {
-    return Forward (mIACFEffectDescriptor, kMissingFirstVersion, &AAX_IACFEffectDescriptor::AddMeterDescription,
+    return Forward (mIACFEffectDescriptor, kNoHostObject, &AAX_IACFEffectDescriptor::AddMeterDescription,
                     inMeterID, inMeterName, HostObjectOf (inProperties));
 }
 
 AAX_Result AAX_VEffectDescriptor::AddControlMIDINode (AAX_CTypeID inNodeID, AAX_EMIDINodeType inNodeType,
                                                       const char inNodeName[], uint32_t inChannelMask)
 {
-    return Forward (mIACFEffectDescriptorV2, kMissingLaterVersion, &AAX_IACFEffectDescriptor_V2::AddControlMIDINode,
+    return Forward (mIACFEffectDescriptorV2, kNotImplementedByHost, &AAX_IACFEffectDescriptor_V2::AddControlMIDINode,
                     inNodeID, inNodeType, inNodeName, inChannelMask);
 }
 

@@ -15,7 +15,7 @@ AAX_VFeatureInfo::~AAX_VFeatureInfo() = default;
 
 AAX_Result AAX_VFeatureInfo::SupportLevel (AAX_ESupportLevel& oSupportLevel) const
 {
-    return Forward (mIACFFeatureInfo, kMissingFirstVersion, &AAX_IACFFeatureInfo::SupportLevel, oSupportLevel);
+    return Forward (mIACFFeatureInfo, kNoHostObject, &AAX_IACFFeatureInfo::SupportLevel, oSupportLevel);
 }
 
 const AAX_IPropertyMap* AAX_VFeatureInfo::AcquireProperties() const
@@ -25,7 +25,7 @@ const AAX_IPropertyMap* AAX_VFeatureInfo::AcquireProperties() const
 
     ACFPtr<IACFUnknown> properties;
     const AAX_Result result = mIACFFeatureInfo->AcquireProperties (reinterpret_cast<IACFUnknown**> (properties.GetOutPtr()));
-    if (result != AAX_SUCCESS || properties.isNull())
+    if (! KeepIfSucceeded (result == AAX_SUCCESS, properties) || properties.isNull())
         return nullptr;
 
     return AAX_VPropertyMap::Acquire (properties.get(), properties.get());

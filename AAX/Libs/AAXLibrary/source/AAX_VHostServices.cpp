@@ -20,17 +20,17 @@ AAX_VHostServices::~AAX_VHostServices() = default;
 // The assertion report is the third version's, although the first version's trace is older.
 AAX_Result AAX_VHostServices::HandleAssertFailure (const char* iFile, int32_t iLine, const char* iNote, int32_t iFlags) const
 {
-    return Forward (mIACFHostServicesV3, kMissingFirstVersion, &AAX_IACFHostServices_V3::HandleAssertFailure, iFile, iLine,
+    return Forward (mIACFHostServicesV3, kNoHostObject, &AAX_IACFHostServices_V3::HandleAssertFailure, iFile, iLine,
                     iNote, iFlags);
 }
 
 AAX_Result AAX_VHostServices::Trace (int32_t iPriority, const char* iMessage) const
 {
-    return Forward (mIACFHostServices, kMissingFirstVersion, &AAX_IACFHostServices::Trace, iPriority, iMessage);
+    return Forward (mIACFHostServices, kNoHostObject, &AAX_IACFHostServices::Trace, iPriority, iMessage);
 }
 
 AAX_Result AAX_VHostServices::StackTrace (int32_t iTracePriority, int32_t iStackTracePriority, const char* iMessage) const
 {
-    return Forward (mIACFHostServicesV2, kMissingLaterVersion, &AAX_IACFHostServices_V2::StackTrace, iTracePriority,
+    return Forward (mIACFHostServicesV2, kNotImplementedByHost, &AAX_IACFHostServices_V2::StackTrace, iTracePriority,
                     iStackTracePriority, iMessage);
 }

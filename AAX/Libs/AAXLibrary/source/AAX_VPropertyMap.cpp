@@ -45,7 +45,7 @@ AAX_VPropertyMap::~AAX_VPropertyMap() = default;
 AAX_VPropertyMap* AAX_VPropertyMap::Create (IACFUnknown* inHostUnknown)
 {
     ACFPtr<IACFComponentFactory> factory;
-    if (! QueryFactory (inHostUnknown, factory) || factory.isNull())
+    if (! QueryFactory (inHostUnknown, factory))
         return nullptr;
 
     std::unique_ptr<AAX_VPropertyMap> map (new AAX_VPropertyMap());
@@ -108,7 +108,7 @@ AAX_Result AAX_VPropertyMap::AddProperty (AAX_EProperty inProperty, AAX_CPropert
     if (mIACFDescriptionHost.isNull() && isStemFormatProperty (inProperty) && ! isBasicStemFormat (inValue))
         return AAX_ERROR_PROPERTY_UNDEFINED;
 
-    return Forward (mIACFPropertyMap, kMissingFirstVersion, &AAX_IACFPropertyMap::AddProperty, inProperty, inValue);
+    return Forward (mIACFPropertyMap, kNoHostObject, &AAX_IACFPropertyMap::AddProperty, inProperty, inValue);
 }
 
 AAX_Result AAX_VPropertyMap::AddPointerProperty (AAX_EProperty inProperty, const void* inValue)
@@ -118,7 +118,7 @@ AAX_Result AAX_VPropertyMap::AddPointerProperty (AAX_EProperty inProperty, const
 
     // Kept here for AAX_VComponentDescriptor::AddProcessProc, which registers them one by one.
     if (AAX_VComponentDescriptor::PointerPropertiesUsedByAddProcessProc().count (inProperty) == 0)
-        return kMissingLaterVersion;
+        return kNotImplementedByHost;
 
     mLocalPointerProperties[inProperty] = inValue;
     return AAX_SUCCESS;
@@ -131,13 +131,13 @@ AAX_Result AAX_VPropertyMap::AddPointerProperty (AAX_EProperty inProperty, const
 
 AAX_Result AAX_VPropertyMap::RemoveProperty (AAX_EProperty inProperty)
 {
-    return Forward (mIACFPropertyMap, kMissingFirstVersion, &AAX_IACFPropertyMap::RemoveProperty, inProperty);
+    return Forward (mIACFPropertyMap, kNoHostObject, &AAX_IACFPropertyMap::RemoveProperty, inProperty);
 }
 
 AAX_Result AAX_VPropertyMap::AddPropertyWithIDArray (AAX_EProperty inProperty, const AAX_SPlugInIdentifierTriad* inPluginIDs,
                                                      uint32_t inNumPluginIDs)
 {
-    return Forward (mIACFPropertyMapV2, kMissingLaterVersion, &AAX_IACFPropertyMap_V2::AddPropertyWithIDArray,
+    return Forward (mIACFPropertyMapV2, kNotImplementedByHost, &AAX_IACFPropertyMap_V2::AddPropertyWithIDArray,
                     inProperty, inPluginIDs, inNumPluginIDs);
 }
 

@@ -28,7 +28,7 @@ void* AAX_VViewContainer::GetPtr()
 
 AAX_Result AAX_VViewContainer::GetModifiers (uint32_t* outModifiers)
 {
-    return Forward (mIViewContainer, kMissingLaterVersion, &AAX_IACFViewContainer::GetModifiers, outModifiers);
+    return Forward (mIViewContainer, kNotImplementedByHost, &AAX_IACFViewContainer::GetModifiers, outModifiers);
 }
 
 AAX_Result AAX_VViewContainer::SetViewSize (AAX_Point& inSize)
@@ -38,51 +38,51 @@ AAX_Result AAX_VViewContainer::SetViewSize (AAX_Point& inSize)
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseDown (AAX_CParamID inParamID, uint32_t inModifiers)
 {
-    return Forward (mIViewContainer, kMissingLaterVersion, &AAX_IACFViewContainer::HandleParameterMouseDown, inParamID,
+    return Forward (mIViewContainer, kNotImplementedByHost, &AAX_IACFViewContainer::HandleParameterMouseDown, inParamID,
                     inModifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseDrag (AAX_CParamID inParamID, uint32_t inModifiers)
 {
-    return Forward (mIViewContainer, kMissingLaterVersion, &AAX_IACFViewContainer::HandleParameterMouseDrag, inParamID,
+    return Forward (mIViewContainer, kNotImplementedByHost, &AAX_IACFViewContainer::HandleParameterMouseDrag, inParamID,
                     inModifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseUp (AAX_CParamID inParamID, uint32_t inModifiers)
 {
-    return Forward (mIViewContainer, kMissingLaterVersion, &AAX_IACFViewContainer::HandleParameterMouseUp, inParamID,
+    return Forward (mIViewContainer, kNotImplementedByHost, &AAX_IACFViewContainer::HandleParameterMouseUp, inParamID,
                     inModifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseEnter (AAX_CParamID inParamID, uint32_t inModifiers)
 {
-    return Forward (mIViewContainerV3, kMissingLaterVersion, &AAX_IACFViewContainer_V3::HandleParameterMouseEnter, inParamID,
+    return Forward (mIViewContainerV3, kNotImplementedByHost, &AAX_IACFViewContainer_V3::HandleParameterMouseEnter, inParamID,
                     inModifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseExit (AAX_CParamID inParamID, uint32_t inModifiers)
 {
-    return Forward (mIViewContainerV3, kMissingLaterVersion, &AAX_IACFViewContainer_V3::HandleParameterMouseExit, inParamID,
+    return Forward (mIViewContainerV3, kNotImplementedByHost, &AAX_IACFViewContainer_V3::HandleParameterMouseExit, inParamID,
                     inModifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseDown (const AAX_CParamID* inParamIDs, uint32_t inNumOfParams,
                                                                   uint32_t inModifiers)
 {
-    return Forward (mIViewContainerV2, kMissingLaterVersion, &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseDown,
+    return Forward (mIViewContainerV2, kNotImplementedByHost, &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseDown,
                     inParamIDs, inNumOfParams, inModifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseDrag (const AAX_CParamID* inParamIDs, uint32_t inNumOfParams,
                                                                   uint32_t inModifiers)
 {
-    return Forward (mIViewContainerV2, kMissingLaterVersion, &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseDrag,
+    return Forward (mIViewContainerV2, kNotImplementedByHost, &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseDrag,
                     inParamIDs, inNumOfParams, inModifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseUp (const AAX_CParamID* inParamIDs, uint32_t inNumOfParams,
                                                                 uint32_t inModifiers)
 {
-    return Forward (mIViewContainerV2, kMissingLaterVersion, &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseUp,
+    return Forward (mIViewContainerV2, kNotImplementedByHost, &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseUp,
                     inParamIDs, inNumOfParams, inModifiers);
 }

@@ -14,10 +14,15 @@
 
 namespace AAX_VWrapperSupport
 {
-    /** The answer for an operation of a first version that the host lacks. */
-    constexpr AAX_Result kMissingFirstVersion = AAX_ERROR_NULL_OBJECT;
-    /** The answer for an operation that only a later version offers. */
-    constexpr AAX_Result kMissingLaterVersion = AAX_ERROR_UNIMPLEMENTED;
+    // What an operation answers when the host lacks the interface version it belongs to.
+
+    /** There is no host object to call: the answer of most operations of a first version (and
+        of the host services' assertion report, a third version's). */
+    constexpr AAX_Result kNoHostObject = AAX_ERROR_NULL_OBJECT;
+    /** The running host does not implement the operation: the answer of the operations that
+        only later versions offer, and of every page-table operation and the view container's
+        mouse operations, first version included. */
+    constexpr AAX_Result kNotImplementedByHost = AAX_ERROR_UNIMPLEMENTED;
 
     template <typename T>
     struct NoDeduce
@@ -41,19 +46,42 @@ namespace AAX_VWrapperSupport
         return held.isNull() ? absent : (held.get()->*operation) (std::forward<Args> (args)...);
     }
 
+    /** Keeps what a host call wrote into out only when the call succeeded; returns whether it
+        did. A failed query, creation or acquisition hands out no reference, so whatever a
+        broken host wrote there anyway is forgotten, never released: releasing it could free an
+        object the host still uses, forgetting it costs at most a leak. */
+    template <class T>
+    bool KeepIfSucceeded (bool succeeded, ACFPtr<T>& out)
+    {
+        if (! succeeded)
+            out.Forget();
+
+        return succeeded;
+    }
+
     /** Asks object for another version of an interface; a failed query leaves out empty. */
     template <class T>
     void QueryHostObject (IACFUnknown* object, const acfIID& iid, ACFPtr<T>& out)
     {
-        if (object != nullptr && ACFFAILED (object->QueryInterface (iid, out.GetOutPtr())))
-            out = nullptr;
+        if (object != nullptr)
+            KeepIfSucceeded (ACFSUCCEEDED (object->QueryInterface (iid, out.GetOutPtr())), out);
     }
 
     /** Asks the host unknown for its component factory; false when the query fails. A query
-        that succeeds may still leave factory empty (a broken host). */
+        that succeeds without handing out a factory is a broken host, met as a call through an
+        empty pointer: it throws ACF_E_POINTER, which the exported functions catch. Every
+        creator that asks here runs at start-up or while the plug-in is described. */
     inline bool QueryFactory (IACFUnknown* hostUnknown, ACFPtr<IACFComponentFactory>& factory)
     {
-        return hostUnknown != nullptr && ! ACFFAILED (hostUnknown->QueryInterface (IID_IACFComponentFactory, factory.GetOutPtr()));
+        if (hostUnknown == nullptr
+            || ! KeepIfSucceeded (ACFSUCCEEDED (hostUnknown->QueryInterface (IID_IACFComponentFactory, factory.GetOutPtr())),
+                                  factory))
+            return false;
+
+        if (factory.isNull())
+            throw ACF_E_POINTER;
+
+        return true;
     }
 
     /** Creates the host component through factory, handing out its interface iid; a failed
@@ -61,13 +89,11 @@ namespace AAX_VWrapperSupport
     template <class T>
     void CreateHostObject (const ACFPtr<IACFComponentFactory>& factory, const acfCLSID& component, const acfIID& iid, ACFPtr<T>& out)
     {
-        if (ACFFAILED (factory->CreateComponent (component, nullptr, iid, out.GetOutPtr())))
-            out = nullptr;
+        KeepIfSucceeded (ACFSUCCEEDED (factory->CreateComponent (component, nullptr, iid, out.GetOutPtr())), out);
     }
 
     /** The same through the host unknown's factory, which is released afterwards. Without a
-        factory out stays empty; a factory query that succeeds without one throws
-        ACF_E_POINTER. */
+        factory out stays empty. */
     template <class T>
     void CreateHostObject (IACFUnknown* hostUnknown, const acfCLSID& component, const acfIID& iid, ACFPtr<T>& out)
     {
