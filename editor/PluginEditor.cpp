@@ -17,9 +17,6 @@ constexpr int pollIntervalMs = 1000;
 // The construction resizes (to the minimum size, then to the loaded width) are not the user's.
 constexpr int resizesWhileConstructing = 10;
 
-// Taking a width from the file resizes the editor, and the host answers with one resize more.
-constexpr int resizesPerFollowedWidth = 2;
-
 /** A stored width as the editor uses it: a positive whole number, within the limits. Anything
     else (text that is no number, 0, a negative or fractional one) gives the default width. */
 int usableWidth (const juce::String& storedText)
@@ -116,7 +113,7 @@ void QuindleAudioProcessorEditor::resized()
     {
         if (dontSaveWidth > 0)
             --dontSaveWidth;
-        else
+        else if (! applyingWidthFromFile)
             saveWidth (width);
     }
 
@@ -148,8 +145,10 @@ void QuindleAudioProcessorEditor::timerCallback()
     if (! updateFileIfNecessary())
         return;
 
-    dontSaveWidth += resizesPerFollowedWidth;
+    // Only the resize that applies the width read from the file is not saved back: a host that
+    // does not answer it, or a width equal to the present one, must not cost the user's next one.
     const auto width = loadWidth();
+    const juce::ScopedValueSetter<bool> following (applyingWidthFromFile, true);
     setBounds (getX(), getY(), width, heightForWidth (width));
 }
 
