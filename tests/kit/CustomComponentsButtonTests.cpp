@@ -298,6 +298,31 @@ TEST (FlatButtons, TextColourFollowsStateAndHover)
     }
 }
 
+TEST (FlatButtons, AFlaggedButtonDrawsItsFlagNotItsToggleState)
+{
+    struct Case { const char* name; bool flag, toggle; int textColour; };
+    const Case cases[] = {
+        { "flag on, toggle off", true,  false, 1 },
+        { "flag off, toggle on", false, true,  3 },
+    };
+
+    NorvaneLookAndFeel lookAndFeel;
+    const ScopedDefaultLookAndFeel installed (lookAndFeel);
+    const auto background = styleColour (4);
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        juce::Atomic<bool> flag (c.flag);
+        InlinedTextButton button ({}, "?", 0, &flag, false, background);
+        button.setBounds (0, 0, 17, 21);
+        button.setVisible (true);
+        button.setToggleState (c.toggle, juce::dontSendNotification);
+
+        EXPECT_TRUE (coloursMatch (strongestInk (snapshotOf (button), background), styleColour (c.textColour)));
+    }
+}
+
 TEST (FlatButtons, TextHeightIsTheButtonLessItsMargins)
 {
     struct Case { const char* name; int height, margin; float fontHeight; };
