@@ -9,11 +9,6 @@
 
 namespace
 {
-juce::Colour styleColour (int colourId)
-{
-    return Stylesheet::getInstance()->getColour (colourId);
-}
-
 constexpr float diagramFadeLength = 10.0f;
 
 // The "ø" of the phase buttons.

@@ -21,11 +21,6 @@ bool isFineDrag (juce::ModifierKeys mods) noexcept
     return isExactly (mods, juce::ModifierKeys::shiftModifier) || isExactly (mods, juce::ModifierKeys::ctrlModifier);
 }
 
-juce::Colour styleColour (int colourId)
-{
-    return Stylesheet::getInstance()->getColour (colourId);
-}
-
 // Text of the flat buttons: bright when on, lighter grey while the mouse is over, else grey.
 juce::Colour buttonTextColour (bool on, bool highlighted)
 {
