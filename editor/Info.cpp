@@ -9,11 +9,6 @@ namespace
 {
 constexpr int foregroundColourId = 1;
 
-juce::Colour styleColour (int colourId)
-{
-    return Stylesheet::getInstance()->getColour (colourId);
-}
-
 // The line breaks belong to the texts: they set where the first lines of each paragraph end.
 constexpr const char* balanceDescription =
     "A classic balance panner that\nadjusts the levels of each stereo channel based on the panning direction. "

@@ -9,11 +9,6 @@
 
 namespace
 {
-juce::Colour styleColour (int colourId)
-{
-    return Stylesheet::getInstance()->getColour (colourId);
-}
-
 constexpr float diagramFadeLength = 10.0f;
 
 // The "ø" of the phase buttons.
@@ -48,24 +43,14 @@ void MSLRButton::removeListener (Listener* listener)
     juce::Button::removeListener (listener);
 }
 
-void MSLRButton::mouseDown (const juce::MouseEvent& e)
+void MSLRButton::resetOnAltPress()
 {
-    if (e.mods.withoutMouseButtons() == juce::ModifierKeys (juce::ModifierKeys::altModifier))
-    {
-        resetListeners.call ([this] (Listener& l) { l.onReset (this); });
-        return;
-    }
-
-    ToggleButtonWithAAXFix::mouseDown (e);
+    resetListeners.call ([this] (Listener& l) { l.onReset (this); });
 }
 
-void MSLRButton::mouseUp (const juce::MouseEvent& e)
+bool MSLRButton::ignoresRelease (const juce::MouseEvent& e) const
 {
-    // The base looks at the global modifier state as well.
-    if (e.mods.isCtrlDown() || e.mods.isAltDown())
-        return;
-
-    ToggleButtonWithAAXFix::mouseUp (e);
+    return e.mods.isCtrlDown() || e.mods.isAltDown() || ToggleButtonWithAAXFix::ignoresRelease (e);
 }
 
 //==============================================================================
@@ -142,7 +127,7 @@ void MsBox::buttonClicked (juce::Button* button)
     parameter.endChangeGesture();
 }
 
-void MsBox::parameterValueChanged (int, float newValue)
+void MsBox::parameterValueChanged (int, float)
 {
     if (! juce::MessageManager::existsAndIsCurrentThread())
     {
@@ -150,24 +135,25 @@ void MsBox::parameterValueChanged (int, float newValue)
         return;
     }
 
-    // A newer change made here supersedes one still waiting from another thread.
+    // What is shown now is the latest value, also of a change still waiting from another thread.
     cancelPendingUpdate();
-    showChoice (newValue);
+    showChoice();
 }
 
 void MsBox::handleAsyncUpdate()
 {
-    // The latest value, whatever changes came in meanwhile.
-    showChoice (parameter.getValue());
+    showChoice();
 }
 
-void MsBox::showChoice (float normalisedValue)
+void MsBox::showChoice()
 {
     if (updatingFromParameter)
         return;
 
+    // The parameter as it stands, not the value a listener call was handed: another thread may
+    // have set it since, and told the box before this call came.
     const juce::ScopedValueSetter<bool> following (updatingFromParameter, true);
-    const auto choice = parameter.getText (normalisedValue, 100);
+    const auto choice = parameter.getText (parameter.getValue(), 100);
 
     if (choice != "M and S" && choice != "M Solo" && choice != "S Solo")
         return;

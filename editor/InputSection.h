@@ -38,13 +38,13 @@ public:
     using juce::Button::addListener;
     using juce::Button::removeListener;
 
+private:
     /** An exact-Alt press resets through the listeners, the most recently added first, and
         neither toggles nor presses the button. */
-    void mouseDown (const juce::MouseEvent&) override;
-    /** Ignored while Ctrl or Alt is held, in the event or in the global modifier state. */
-    void mouseUp (const juce::MouseEvent&) override;
+    void resetOnAltPress() override;
+    /** A release while Ctrl or Alt is held, in the event or in the global modifier state. */
+    bool ignoresRelease (const juce::MouseEvent&) const override;
 
-private:
     juce::ListenerList<Listener> resetListeners;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MSLRButton)
@@ -86,7 +86,8 @@ private:
     /** Message thread: a change made on another thread reaches the buttons here. */
     void handleAsyncUpdate() override;
 
-    void showChoice (float normalisedValue);
+    /** Sets the buttons to the parameter's present choice. */
+    void showChoice();
 
     juce::RangedAudioParameter& parameter;
     bool updatingFromParameter = false;   // message thread only

@@ -9,11 +9,6 @@
 
 namespace
 {
-juce::Colour styleColour (int colourId)
-{
-    return Stylesheet::getInstance()->getColour (colourId);
-}
-
 void fillWithStyleColour (juce::Graphics& g, int colourId)
 {
     g.fillAll (styleColour (colourId));

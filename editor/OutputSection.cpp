@@ -30,7 +30,7 @@ void OutputSection::lookAndFeelChanged()
 
 void OutputSection::paint (juce::Graphics& g)
 {
-    g.fillAll (Stylesheet::getInstance()->getColour (7));
+    g.fillAll (styleColour (7));
 }
 
 int OutputSection::referenceHeight() const

@@ -4,7 +4,13 @@
 #include "processor/Diagnostics.h"
 #include "processor/PluginProcessor.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+#include <system_error>
 
 #if ! JUCE_WINDOWS
  #include <sys/stat.h>
@@ -17,29 +23,31 @@ constexpr int pollIntervalMs = 1000;
 // The construction resizes (to the minimum size, then to the loaded width) are not the user's.
 constexpr int resizesWhileConstructing = 10;
 
-// Taking a width from the file resizes the editor, and the host answers with one resize more.
-constexpr int resizesPerFollowedWidth = 2;
+/** The text as a whole decimal number, digits only (no sign, point or exponent), or nothing. A
+    number too long to parse is far above any width and reads as the largest one. */
+std::optional<unsigned long long> wholeNumber (const std::string& text)
+{
+    const auto* end = text.data() + text.size();
+    unsigned long long number = 0;
+    const auto [parsedTo, error] = std::from_chars (text.data(), end, number);
+
+    if (error == std::errc::invalid_argument || parsedTo != end)
+        return std::nullopt;
+
+    return error == std::errc::result_out_of_range ? std::numeric_limits<unsigned long long>::max() : number;
+}
 
 /** A stored width as the editor uses it: a positive whole number, within the limits. Anything
     else (text that is no number, 0, a negative or fractional one) gives the default width. */
 int usableWidth (const juce::String& storedText)
 {
     using Editor = QuindleAudioProcessorEditor;
-    const auto digits = storedText.trim();
+    const auto width = wholeNumber (storedText.trim().toStdString());
 
-    if (digits.isEmpty() || ! digits.containsOnly ("0123456789"))
+    if (! width.has_value() || *width == 0)
         return Editor::defaultWidth;
 
-    const auto significant = digits.trimCharactersAtStart ("0");
-
-    if (significant.isEmpty())
-        return Editor::defaultWidth;
-
-    // More digits than any width has: far above the largest width, and too long for an int.
-    if (significant.length() > 4)
-        return Editor::maxWidth;
-
-    return juce::jlimit (Editor::minWidth, Editor::maxWidth, significant.getIntValue());
+    return (int) std::clamp<unsigned long long> (*width, Editor::minWidth, Editor::maxWidth);
 }
 } // namespace
 
@@ -116,7 +124,7 @@ void QuindleAudioProcessorEditor::resized()
     {
         if (dontSaveWidth > 0)
             --dontSaveWidth;
-        else
+        else if (! applyingWidthFromFile)
             saveWidth (width);
     }
 
@@ -148,8 +156,10 @@ void QuindleAudioProcessorEditor::timerCallback()
     if (! updateFileIfNecessary())
         return;
 
-    dontSaveWidth += resizesPerFollowedWidth;
+    // Only the resize that applies the width read from the file is not saved back: a host that
+    // does not answer it, or a width equal to the present one, must not cost the user's next one.
     const auto width = loadWidth();
+    const juce::ScopedValueSetter<bool> following (applyingWidthFromFile, true);
     setBounds (getX(), getY(), width, heightForWidth (width));
 }
 

@@ -77,7 +77,8 @@ private:
     int loadedWidth = 0;
     juce::int64 lastModifiedMs = 0;
     std::shared_ptr<juce::PropertiesFile> propertiesFile;   // shared with the processor
-    int dontSaveWidth = 0;    // coming resizes whose width was not the user's, so is not saved
+    int dontSaveWidth = 0;    // coming resizes of the construction, whose width is not saved
+    bool applyingWidthFromFile = false;   // while resizing to the width another instance saved
     bool justSaved = false;   // the next change of the file is taken to be this editor's save
     bool isAUv3 = false;
     bool isLogicOrGarageBand = false;

@@ -21,11 +21,6 @@ bool isFineDrag (juce::ModifierKeys mods) noexcept
     return isExactly (mods, juce::ModifierKeys::shiftModifier) || isExactly (mods, juce::ModifierKeys::ctrlModifier);
 }
 
-juce::Colour styleColour (int colourId)
-{
-    return Stylesheet::getInstance()->getColour (colourId);
-}
-
 // Text of the flat buttons: bright when on, lighter grey while the mouse is over, else grey.
 juce::Colour buttonTextColour (bool on, bool highlighted)
 {
@@ -87,24 +82,51 @@ void ToggleButtonWithAAXFix::returnToDefaultState()
 
 void ToggleButtonWithAAXFix::mouseDown (const juce::MouseEvent& e)
 {
-    // The button does not enter its pressed state, so the release that follows clicks nothing.
-    if (isExactly (e.mods, juce::ModifierKeys::altModifier))
+    pressAccepted = ! isExactly (e.mods, juce::ModifierKeys::altModifier);
+
+    if (! pressAccepted)
     {
-        returnToDefaultState();
+        resetOnAltPress();
+
+        // A first click takes the keyboard focus before it reaches here, and the framework marks
+        // a focused button down while the mouse button is held.
+        showUnpressed();
         return;
     }
 
     juce::ToggleButton::mouseDown (e);
 }
 
+void ToggleButtonWithAAXFix::mouseDrag (const juce::MouseEvent& e)
+{
+    // The framework marks the button down again on every move while the mouse button is held.
+    if (pressAccepted)
+        juce::ToggleButton::mouseDrag (e);
+}
+
 void ToggleButtonWithAAXFix::mouseUp (const juce::MouseEvent& e)
 {
+    // Alt may be let go before the mouse button: a press the reset used up stays used up.
+    if (std::exchange (pressAccepted, false) && ! ignoresRelease (e))
+        juce::ToggleButton::mouseUp (e);
+    else
+        showUnpressed();
+}
+
+void ToggleButtonWithAAXFix::resetOnAltPress()
+{
+    returnToDefaultState();
+}
+
+bool ToggleButtonWithAAXFix::ignoresRelease (const juce::MouseEvent&) const
+{
     const auto keys = juce::ModifierKeys::currentModifiers;
+    return keys.isCtrlDown() || keys.isAltDown();
+}
 
-    if (keys.isCtrlDown() || keys.isAltDown())
-        return;
-
-    juce::ToggleButton::mouseUp (e);
+void ToggleButtonWithAAXFix::showUnpressed()
+{
+    setState (isMouseOver (true) ? buttonOver : buttonNormal);
 }
 
 //==============================================================================

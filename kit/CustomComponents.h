@@ -49,14 +49,31 @@ public:
         an attached parameter sees one gesture). Sends nothing when the state is already the default. */
     void returnToDefaultState();
 
+    /** An exact-Alt press (the event's modifiers) calls resetOnAltPress instead of pressing the
+        button; its release never completes a click, whatever happens while it is held. */
     void mouseDown (const juce::MouseEvent&) override;
+    void mouseDrag (const juce::MouseEvent&) override;
+    /** Completes the click of an accepted press unless ignoresRelease says otherwise. */
     void mouseUp (const juce::MouseEvent&) override;
 
 protected:
     ToggleButtonWithAAXFix (const juce::String& buttonName, bool defaultState);
 
+    /** What an Alt press does in place of a press: returns the button to its default. */
+    virtual void resetOnAltPress();
+
+    /** Whether a release clicks nothing: while Ctrl or Alt is held in the global modifier state
+        (not the event's). */
+    virtual bool ignoresRelease (const juce::MouseEvent&) const;
+
 private:
+    void showUnpressed();
+
     const bool defaultState;
+
+    // Whether the press being held went to the framework's button; one that an Alt reset used up
+    // must not be completed by its release.
+    bool pressAccepted = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ToggleButtonWithAAXFix)
 };

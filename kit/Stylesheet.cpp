@@ -33,6 +33,11 @@ juce::Colour Stylesheet::getColour (int colourId) const
     return index >= 0 ? colours.getReference (index).colour : juce::Colours::black;
 }
 
+juce::Colour styleColour (int colourId)
+{
+    return Stylesheet::getInstance()->getColour (colourId);
+}
+
 void Stylesheet::addColour (int colourId, juce::Colour colour)
 {
     colours.add ({ colourId, colour });

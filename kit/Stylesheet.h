@@ -44,3 +44,6 @@ private:
 
     JUCE_DECLARE_NON_COPYABLE (Stylesheet)
 };
+
+/** Stylesheet colour `colourId` as the palette holds it now (opaque black for an id it lacks). */
+juce::Colour styleColour (int colourId);

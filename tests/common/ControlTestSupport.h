@@ -9,6 +9,9 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace kittest
 {
 /** Counts the change gestures of one parameter and notices an end without a begin. */
@@ -51,7 +54,11 @@ private:
 
 /** Sends mouse events from the desktop's main mouse source straight to one component, with the
     global modifier state set as the window system would: the pressed button is held during the
-    press and the drags, and already released when the release is delivered. */
+    press and the drags, and already released when the release is delivered.
+
+    The global keys are those of the event unless globalKeysForNextEvent says otherwise: a key
+    pressed or let go between an event and its delivery makes the two differ, and the controls
+    read one or the other on purpose. */
 class SyntheticMouse
 {
 public:
@@ -59,12 +66,19 @@ public:
 
     ~SyntheticMouse() { juce::ModifierKeys::currentModifiers = juce::ModifierKeys(); }
 
+    /** The keys held in the global modifier state while the next event is delivered. */
+    SyntheticMouse& globalKeysForNextEvent (juce::ModifierKeys keys)
+    {
+        nextGlobalKeys = keys;
+        return *this;
+    }
+
     void press (juce::Point<float> at, juce::ModifierKeys keys = {}, int clicks = 1)
     {
         downPosition = last = at;
         downTime = juce::Time::getCurrentTime();
         dragged = false;
-        juce::ModifierKeys::currentModifiers = held (keys);
+        juce::ModifierKeys::currentModifiers = held (globalKeys (keys));
         target.mouseDown (event (at, held (keys), clicks));
     }
 
@@ -73,13 +87,13 @@ public:
     {
         last += juce::Point<float> (dx, dy);
         dragged = true;
-        juce::ModifierKeys::currentModifiers = held (keys);
+        juce::ModifierKeys::currentModifiers = held (globalKeys (keys));
         target.mouseDrag (event (last, held (keys), 1));
     }
 
     void release (juce::ModifierKeys keys = {})
     {
-        juce::ModifierKeys::currentModifiers = keys.withoutMouseButtons();
+        juce::ModifierKeys::currentModifiers = globalKeys (keys).withoutMouseButtons();
         target.mouseUp (event (last, held (keys), 1));
         juce::ModifierKeys::currentModifiers = juce::ModifierKeys();
     }
@@ -100,6 +114,11 @@ public:
     }
 
 private:
+    juce::ModifierKeys globalKeys (juce::ModifierKeys eventKeys)
+    {
+        return std::exchange (nextGlobalKeys, std::nullopt).value_or (eventKeys);
+    }
+
     static juce::ModifierKeys held (juce::ModifierKeys keys)
     {
         return keys.withoutMouseButtons().withFlags (juce::ModifierKeys::leftButtonModifier);
@@ -118,6 +137,7 @@ private:
     juce::Point<float> downPosition, last;
     juce::Time downTime;
     bool dragged = false;
+    std::optional<juce::ModifierKeys> nextGlobalKeys;
 };
 
 inline constexpr auto noKeys = juce::ModifierKeys::noModifiers;

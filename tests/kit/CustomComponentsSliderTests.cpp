@@ -20,6 +20,7 @@ struct Step
     enum Kind { press, drag, dragToValue, release, doubleClick } kind;
     int keys = noKeys;
     float amount = std::numeric_limits<float>::quiet_NaN();   // press: y (NaN: on the thumb); drag: pixels up
+    int globalKeys = -1;   // the global modifier state, when it differs from the event's keys
 };
 
 Step pressWith (int keys = noKeys)            { return { Step::press, keys }; }
@@ -30,6 +31,11 @@ Step releaseWith (int keys = noKeys)           { return { Step::release, keys };
 // The keys change mid-drag: the first mouse event that carries them restarts the drag where it is.
 Step hold (int keys)                           { return { Step::drag, keys, 0.0f }; }
 Step doubleClick()                             { return { Step::doubleClick }; }
+// The event's keys and the global state differ: a key went down or up before the event arrived.
+constexpr auto onThumb = std::numeric_limits<float>::quiet_NaN();
+Step pressWithGlobal (int keys, int global)   { return { Step::press, keys, onThumb, global }; }
+Step holdWithGlobal (int keys, int global)    { return { Step::drag, keys, 0.0f, global }; }
+Step upWithGlobal (float pixels, int keys, int global) { return { Step::drag, keys, pixels, global }; }
 
 struct Case
 {
@@ -78,6 +84,9 @@ void run (SyntheticMouse& mouse, juce::Slider& slider, const std::vector<Step>& 
     for (const auto& step : steps)
     {
         const juce::ModifierKeys keys (step.keys);
+
+        if (step.globalKeys >= 0)
+            mouse.globalKeysForNextEvent (juce::ModifierKeys (step.globalKeys));
 
         switch (step.kind)
         {
@@ -130,6 +139,12 @@ TEST (SliderWithDoubleClick, MouseConventionsOnTheBoundControls)
         { "WIDTH: Shift swapped for Ctrl stays fine",    Control::width, 0.5f, { pressWith (shift), up (50, shift), hold (ctrl), up (50, ctrl), releaseWith (ctrl) }, 0.5 + 100.0 / 1000 * 2, 1 },
         { "WIDTH: a click changes nothing",              Control::width, 0.5f, { pressWith(), releaseWith() }, 0.5, 1 },
         { "WIDTH: double-click opens the value editor",  Control::width, 0.5f, { doubleClick() }, 0.5, 2, true },
+        // A press goes by the global keys, a drag by the event's.
+        { "WIDTH: Alt in the press event alone is an ordinary press", Control::width, 0.5f, { pressWithGlobal (alt, noKeys), up (25), releaseWith() }, 0.5 + 25.0 / 250 * 2, 1 },
+        { "WIDTH: Alt in the global state alone at the press resets", Control::width, 0.5f, { pressWithGlobal (noKeys, alt), releaseWith() }, 1.0, 1 },
+        { "WIDTH: Shift in the global state alone at the press is fine", Control::width, 0.5f, { pressWithGlobal (noKeys, shift), up (50, shift), releaseWith (shift) }, 0.5 + 50.0 / 1000 * 2, 1 },
+        { "WIDTH: Shift in the drag event alone is fine", Control::width, 0.5f, { pressWith(), holdWithGlobal (shift, noKeys), upWithGlobal (50, shift, noKeys), releaseWith() }, 0.5 + 50.0 / 1000 * 2, 2 },
+        { "WIDTH: Shift in the global state alone mid-drag is not", Control::width, 0.5f, { pressWith(), upWithGlobal (25, noKeys, shift), releaseWith() }, 0.5 + 25.0 / 250 * 2, 1 },
 
         { "BALANCE: Ctrl drag is four times finer",      Control::balance, -40.0f, { pressWith (ctrl), up (50, ctrl), releaseWith (ctrl) }, -40.0 + 50.0 / 1000 * 200, 1 },
         { "BALANCE: Ctrl pressed mid-drag",              Control::balance, -40.0f, { pressWith(), up (25), hold (ctrl), up (50, ctrl), releaseWith (ctrl) }, -40.0 + 25.0 / 250 * 200 + 50.0 / 1000 * 200, 2 },

@@ -28,10 +28,7 @@ public:
     JUCE_DECLARE_NON_COPYABLE (ScopedDefaultLookAndFeel)
 };
 
-inline juce::Colour styleColour (int colourId)
-{
-    return Stylesheet::getInstance()->getColour (colourId);
-}
+using ::styleColour;
 
 inline bool isEmbeddedTypeface (const juce::Font& font)
 {

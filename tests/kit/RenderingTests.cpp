@@ -75,13 +75,16 @@ TEST (NorvaneLookAndFeelRendering, ToggleIsARingOrADisc)
 
 TEST (NorvaneLookAndFeelRendering, KnobBandsAndTicksSitWhereOptionsAndValueSay)
 {
-    // A 120 x 120 knob: centre (60, 60), unit u = 10, range band from radius 41.3 to 48, value
-    // band and tick bars from 41.3 to 58, the optional coloured track from 48 to 54.7.
-    // Probes give degrees clockwise from 12 o'clock; the range runs from 216 to 504 (= 144) degrees.
+    // A 120 x 120 knob: centre (60, 60), unit u = 10, b = 6.67, range band from radius 41.3 to
+    // 48, value band and tick bars (u + b long) from 41.3 to 58, the optional coloured track from
+    // 48 to 54.7. Probes give degrees clockwise from 12 o'clock; the range runs from 216 to 504
+    // (= 144) degrees.
     constexpr float outer = 54.0f;   // value band and ticks only
     constexpr float range = 44.5f;   // range band (and the value band where there is one)
     constexpr float track = 51.0f;   // coloured track only
     constexpr float inside = 30.0f;  // never drawn
+    constexpr float tickFoot = 49.5f;   // a tick u + b long, not one only b long
+    constexpr float pastTick = 39.5f;   // just inside the range band: a tick longer than u + b
 
     struct Probe { float degrees, radius; Ink ink; };
     struct Case { const char* name; NorvaneLookAndFeelOptions options; float proportion; std::vector<Probe> probes; };
@@ -91,6 +94,9 @@ TEST (NorvaneLookAndFeelRendering, KnobBandsAndTicksSitWhereOptionsAndValueSay)
     const Case cases[] = {
         { "defaults at the middle: range band, end ticks and origin tick, no value band", {}, 0.5f,
           { { 0, outer, Ink::foreground }, { 216, outer, Ink::foreground }, { 144, outer, Ink::foreground },
+            { 0, tickFoot, Ink::foreground }, { 216, tickFoot, Ink::foreground }, { 144, tickFoot, Ink::foreground },
+            { 0, pastTick, Ink::background }, { 216, pastTick, Ink::background }, { 144, pastTick, Ink::background },
+            { 20, tickFoot, Ink::background },
             { 20, outer, Ink::background }, { -20, outer, Ink::background },
             { 20, range, Ink::foreground }, { 180, range, Ink::background }, { 90, inside, Ink::background },
             { 20, track, Ink::background } } },

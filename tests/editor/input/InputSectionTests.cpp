@@ -245,6 +245,25 @@ TEST (MsBox, ShowsTheLatestOfSeveralChangesFromAnotherThread)
     EXPECT_EQ (gestures.begins, 0);
 }
 
+TEST (MsBox, ShowsTheChoiceAsItStandsWhenAnotherThreadSetItMeanwhile)
+{
+    // The message thread sets "M Solo"; before it tells the listeners, a host thread sets
+    // "M and S" and tells them. The box hears of "M Solo" last, and must not show it.
+    Section f;
+    f.setChoice ("S Solo");
+    auto& midSide = f.midSide();
+    const auto mSolo = midSide.getValueForText ("M Solo");
+
+    midSide.setValue (mSolo);
+    setFromAnotherThread (midSide, "M and S");
+    midSide.sendValueChangedMessageToListeners (mSolo);
+    quindle::test::runMessageLoopFor (20);
+
+    ASSERT_EQ (f.choice(), "M and S");
+    EXPECT_FALSE (f.m().getToggleState());
+    EXPECT_FALSE (f.s().getToggleState());
+}
+
 TEST (MsBox, GoesWithoutTraceWhileAnotherThreadKeepsChangingTheChoice)
 {
     // Editors open and close while the host automates "Input M/S": an update handed over to a
@@ -356,6 +375,61 @@ TEST (MSLRButton, AltAtTheDefaultsChangesNothing)
 
     for (const auto& counter : gestures)
         EXPECT_EQ (counter->begins, 0);
+}
+
+TEST (MSLRButton, ThePressGoesByTheEventsKeysTheReleaseByTheEventsAndTheGlobalOnes)
+{
+    // A key pressed or let go between a mouse event and its delivery makes the event's keys and
+    // the global state differ. L starts off, with S soloed.
+    struct Case { const char* name; int pressEvent, pressGlobal, releaseEvent, releaseGlobal; bool lOn; const char* choice; };
+    const Case cases[] = {
+        { "Alt in the press event alone resets all four",      alt,    noKeys, noKeys, noKeys, true,  "M and S" },
+        { "Alt in the global state alone makes a plain press", noKeys, alt,    noKeys, noKeys, true,  "S Solo" },
+        { "Alt in the release event alone: no click",          noKeys, noKeys, alt,    noKeys, false, "S Solo" },
+        { "Ctrl in the release event alone: no click",         noKeys, noKeys, ctrl,   noKeys, false, "S Solo" },
+        { "Ctrl in the global state alone at the release: no click", noKeys, noKeys, noKeys, ctrl, false, "S Solo" },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        Section f;
+        f.setChoice ("S Solo");
+        f.setSwitch (ParameterIDs::leftEnabled, false);
+
+        auto& l = f.section.lButton;
+        SyntheticMouse mouse (l);
+        mouse.globalKeysForNextEvent (juce::ModifierKeys (c.pressGlobal)).press ({ 12.0f, 12.0f }, juce::ModifierKeys (c.pressEvent));
+        mouse.globalKeysForNextEvent (juce::ModifierKeys (c.releaseGlobal)).release (juce::ModifierKeys (c.releaseEvent));
+
+        EXPECT_EQ (f.isOn (ParameterIDs::leftEnabled), c.lOn);
+        EXPECT_EQ (l.getToggleState(), c.lOn);
+        EXPECT_EQ (f.choice(), c.choice);
+    }
+}
+
+TEST (MSLRButton, AReleaseNeverCompletesAPressAnAltResetUsedUp)
+{
+    // In a window the framework marks a held button down on its own: when a first click gives it
+    // the keyboard focus, and whenever the mouse moves. Alt is let go before the mouse button.
+    Section f;
+
+    for (auto* button : { &f.m(), &f.s(), &f.section.lButton, &f.section.rButton })
+    {
+        SCOPED_TRACE (button->getName());
+        f.setChoice (button == &f.s() ? "M Solo" : "S Solo");
+        f.setSwitch (ParameterIDs::rightEnabled, false);
+
+        SyntheticMouse mouse (*button);
+        mouse.press ({ 5.0f, 5.0f }, alt);
+        button->setState (juce::Button::buttonDown);
+        mouse.release();
+
+        EXPECT_EQ (f.choice(), "M and S");
+        EXPECT_TRUE (f.isOn (ParameterIDs::leftEnabled));
+        EXPECT_TRUE (f.isOn (ParameterIDs::rightEnabled));
+        EXPECT_FALSE (button->isDown());
+    }
 }
 
 TEST (MSLRButton, ResetsThroughEveryListenerTheNewestFirstAndForgetsARemovedOne)

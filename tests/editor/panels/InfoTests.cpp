@@ -285,3 +285,27 @@ TEST (InfoComponent, BackgroundsAndTheCreditsFadedLine)
     SCOPED_TRACE ("empty LabelWithFadeLines");
     expectFadedLine (alone, 80, 78, styleColour (6));
 }
+
+TEST (InfoComponent, TheLinkIsDrawnRightAlignedIn15PointType)
+{
+    Panels panels;
+    auto& link = panels.info.shopLink;
+    ASSERT_EQ (link.getBounds(), juce::Rectangle<int> (363, 12, 140, 16));
+    EXPECT_EQ (link.getJustificationType().getFlags(), juce::Justification::centredRight);
+
+    constexpr float scale = 4.0f;
+    const auto image = link.createComponentSnapshot (link.getLocalBounds(), true, scale);
+    const auto ink = kittest::inkBounds (image, image.getBounds(), juce::Colours::transparentBlack);
+
+    // The ink of the same text in the embedded typeface at 15 points, not at the 70 % of the
+    // button's height the framework fits a link's font to otherwise.
+    juce::GlyphArrangement glyphs;
+    glyphs.addLineOfText (juce::Font (Stylesheet::getInstance()->typeface).withHeight (15.0f), link.getButtonText(), 0.0f, 0.0f);
+    juce::Path outlines;
+    glyphs.createPath (outlines);
+    const auto expected = outlines.getBounds() * scale;
+
+    EXPECT_NEAR (ink.getHeight(), expected.getHeight(), 3.0);
+    EXPECT_NEAR (ink.getWidth(), expected.getWidth(), 4.0);
+    EXPECT_NEAR (ink.getRight(), (link.getWidth() - 1) * scale, 4.0) << "right-aligned, inside the framework's 1-pixel margin";
+}

@@ -5,6 +5,7 @@
 #include "EditorTestSupport.h"
 
 #include <filesystem>
+#include <functional>
 
 using namespace editortest;
 
@@ -67,9 +68,44 @@ TEST_F (EditorSharedWidth, AWidthOneEditorSavesIsTakenByTheOtherWhichWritesNothi
         "Width saved: 800",                      // ...which it saves
         "Props file reloaded.",                  // the second sees a change it did not make
         "Width loaded: 800",
-        "resized to 800, dontSaveWidth: 2",      // and follows it without saving
+        "resized to 800, dontSaveWidth: 0",      // and follows it without saving
     };
     EXPECT_EQ (linesOf (log), expected) << "the first takes the change for its own save and reloads nothing";
+}
+
+TEST_F (EditorSharedWidth, TheUsersNextResizeAfterAFollowedChangeIsSaved)
+{
+    // Only the resize that applies the width read from the file goes unsaved: the user's next
+    // resize counts, also when the host never answers that resize, or when the file's width is
+    // the one the editor already has and no resize happens at all.
+    struct Case { const char* name; std::function<void (Editor& first)> change; int widthAfterFollowing; };
+    const Case cases[] = {
+        { "the first editor resized to 800", [] (Editor& first) { resizeAsTheUserDoes (first, 800); }, 800 },
+        { "another instance saved the width it already has", [] (Editor&) { storeWidthText ("700"); }, 700 },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        settingsFile().deleteFile();
+        OpenEditor first, second;
+        quindle::test::CapturedStderr captured;
+
+        letTheClockMoveOn();
+        c.change (first.editor());
+        runTimersFor (untilTheSaveIsWritten + pastTheNextPoll);
+        ASSERT_EQ (second.editor().getWidth(), c.widthAfterFollowing);
+
+        resizeAsTheUserDoes (second.editor(), 900);
+        runTimersFor (untilTheSaveIsWritten);
+        EXPECT_EQ (storedWidthText(), "900") << "the user's resize is saved";
+
+        runTimersFor (pastTheNextPoll);
+        EXPECT_EQ (first.editor().getWidth(), 900) << "and the other editor follows it";
+
+        const auto log = captured.take();
+        EXPECT_EQ (countOf (log, "Width saved: 900"), 1) << log;
+    }
 }
 
 TEST_F (EditorSharedWidth, ASaveThatChangedNothingLeavesTheNextChangeToBeFollowed)

@@ -100,6 +100,9 @@ TEST_F (EditorShell, UsesAStoredWidthOnlyWithinTheLimitsAndAsAPositiveWholeNumbe
         { "100",          400 },
         { "0007",         400 },
         { "99999999999",  1000 },
+        { "123456789012345678901234567890", 1000 },   // too long for any integer type
+        { " 850 ",        850 },
+        { "+850",         700 },
         { "abc",          700 },    // would read as 0 and open a 0 x 1 editor nobody can resize
         { "0",            700 },
         { "-5",           700 },
