@@ -7,8 +7,11 @@ if(QUINDLE_ASAN AND QUINDLE_TSAN)
 endif()
 
 if(QUINDLE_ASAN)
-    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-    add_link_options(-fsanitize=address,undefined)
+    # GCC leaves float-cast-overflow (a NaN or too large a number converted to an integer) out of
+    # "undefined"; clang includes it.
+    add_compile_options(-fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined,float-cast-overflow)
+    add_link_options(-fsanitize=address,undefined,float-cast-overflow)
 endif()
 
 if(QUINDLE_TSAN)

@@ -2,12 +2,14 @@
 
 #include "ChainStages.h"
 #include "Diagnostics.h"
+#include "LeadingNumber.h"
 #include "ParameterIDs.h"
 #include "ParameterText.h"
 #include "ValueTreeStreamCheck.h"
 
 #include "editor/PluginEditor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -30,9 +32,49 @@ juce::PropertiesFile::Options settingsFileOptions()
     return options;
 }
 
+// Whether the value is, or holds in an array at any depth, a number that is not finite.
+bool holdsNonFiniteNumber (const juce::var& value)
+{
+    if (value.isDouble())
+        return ! std::isfinite (static_cast<double> (value));
+
+    if (const auto* elements = value.getArray())
+        return std::any_of (elements->begin(), elements->end(), holdsNonFiniteNumber);
+
+    return false;
+}
+
+// Calls action (tree, name) for each property, at any depth of the tree, whose value holds a
+// number that is not finite.
+template <typename Action>
+void forEachNonFiniteProperty (juce::ValueTree tree, const Action& action)
+{
+    for (auto i = tree.getNumProperties(); --i >= 0;)
+    {
+        const auto name = tree.getPropertyName (i);
+
+        if (holdsNonFiniteNumber (tree[name]))
+            action (tree, name);
+    }
+
+    for (auto child : tree)
+        forEachNonFiniteProperty (child, action);
+}
+
+// The framework's number formatting is undefined for a number that is not finite, and a host can
+// set a parameter to NaN: the line shows such a number as text.
 void writeTreeAsXml (const juce::ValueTree& tree)
 {
-    const auto xml = tree.createXml();
+    auto shown = tree.createCopy();
+    forEachNonFiniteProperty (shown, [] (juce::ValueTree& owner, const juce::Identifier& name)
+    {
+        const auto& value = owner[name];
+        const auto number = static_cast<double> (value);
+        const auto text = value.isArray() ? value.toString() : std::isnan (number) ? "nan" : number > 0.0 ? "inf" : "-inf";
+        owner.setProperty (name, text, nullptr);
+    });
+
+    const auto xml = shown.createXml();
     writeDiagnosticLine (xml != nullptr ? xml->toString() : juce::String());
 }
 
@@ -45,11 +87,35 @@ juce::ValueTree readCompleteTree (const void* data, int sizeInBytes)
     return juce::ValueTree::readFromData (data, static_cast<std::size_t> (sizeInBytes));
 }
 
-// What the framework does with the value when it connects a parameter: convert it to float.
-bool isFiniteAsFloat (const juce::var& value)
+// The number the framework takes from a "value" when it connects a parameter, read without the
+// framework's text reader, which is undefined for some texts ("0e99999999999").
+double numberIn (const juce::var& value)
 {
-    const auto number = static_cast<double> (value);
+    return value.isString() ? readLeadingNumber (value.toString()) : static_cast<double> (value);
+}
+
+// The framework converts that number to float.
+bool isFiniteAsFloat (double number)
+{
     return std::isfinite (number) && std::abs (number) <= std::numeric_limits<float>::max();
+}
+
+// Whether the child drives the parameter: its "id" is the parameter's ID as text. The framework
+// matches by text too, while var's own comparison takes false, 0 or 0.0 as equal to any ID.
+bool drivesParameter (const juce::ValueTree& child, const juce::String& parameterId)
+{
+    const auto& id = child[idProperty];
+    return id.isString() && id.toString() == parameterId;
+}
+
+// Drops every property of the tree, at any depth, whose value holds a number that is not finite.
+// Such a number would reach the framework's number formatting at every later save.
+void dropNonFiniteNumbers (juce::ValueTree& tree)
+{
+    forEachNonFiniteProperty (tree, [] (juce::ValueTree& owner, const juce::Identifier& name)
+    {
+        owner.removeProperty (name, nullptr);
+    });
 }
 
 // Ramp lengths in seconds.
@@ -504,6 +570,7 @@ void QuindleAudioProcessor::setStateInformation (const void* data, int sizeInByt
     if (restored.isValid())
     {
         keepPresentValuesWhereStateHasNone (restored);
+        dropNonFiniteNumbers (restored);
         apvts.replaceState (restored);
     }
 
@@ -512,7 +579,8 @@ void QuindleAudioProcessor::setStateInformation (const void* data, int sizeInByt
 
 // A restored tree sets every parameter it gives a value. A parameter it leaves out, or gives a
 // value that is not a finite float, keeps its present value: left alone, the framework would
-// reset the first to its default and pass the second on as NaN or infinity.
+// reset the first to its default and pass the second on as NaN or infinity. A value given as
+// text becomes the number read from it, so the framework's own text reader never sees it.
 void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const
 {
     const auto presentValueOf = [this] (const juce::String& parameterId)
@@ -522,18 +590,29 @@ void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree&
 
     for (auto child : restored)
     {
-        const auto parameterId = child[idProperty].toString();
         const auto* value = child.getPropertyPointer (valueProperty);
+        const auto parameterId = child[idProperty].toString();
 
-        if (value != nullptr && apvts.getParameter (parameterId) != nullptr && ! isFiniteAsFloat (*value))
+        if (value == nullptr || ! drivesParameter (child, parameterId) || apvts.getParameter (parameterId) == nullptr)
+            continue;
+
+        const auto number = numberIn (*value);
+
+        if (! isFiniteAsFloat (number) || holdsNonFiniteNumber (*value))
             child.setProperty (valueProperty, presentValueOf (parameterId), nullptr);
+        else if (value->isString())
+            child.setProperty (valueProperty, number, nullptr);
     }
 
     for (const auto* parameterId : ParameterIDs::inIndexOrder)
-        if (! restored.getChildWithProperty (idProperty, parameterId).isValid())
+    {
+        const auto isItsChild = [parameterId] (const juce::ValueTree& child) { return drivesParameter (child, parameterId); };
+
+        if (std::none_of (restored.begin(), restored.end(), isItsChild))
             restored.appendChild (juce::ValueTree (parameterType, { { idProperty, parameterId },
                                                                     { valueProperty, presentValueOf (parameterId) } }),
                                   nullptr);
+    }
 }
 
 //==============================================================================
