@@ -129,6 +129,14 @@ constexpr float lowestMonoFreq = 10.0f;
 // While "Mono Freq" ramps, the filter takes new coefficients before every this many samples.
 constexpr int monoFreqCoefficientInterval = 5;
 
+// A cut-off at or above half the sample rate makes the high-pass unstable: at low rates its
+// output would grow without bound and yet stay finite. Below this share of the rate it is stable.
+constexpr double highestCutOffPerSampleRate = 0.45;
+
+// The filter's state stays within a small multiple of the largest sample it is given, so only a
+// sample that is not finite or comes near the float range can leave it NaN or infinite for good.
+constexpr float largestSafeSideSample = std::numeric_limits<float>::max() / 64.0f;
+
 // The work buffer never grows beyond this, whatever size a host announces; longer blocks are
 // processed in parts of this size.
 constexpr int largestWorkBlock = 1 << 16;
@@ -138,15 +146,15 @@ float enabledGain (bool enabled, bool flipped) noexcept
     return (enabled ? 1.0f : 0.0f) * (flipped ? -1.0f : 1.0f);
 }
 
-// The filter's state holds no number when a block fed it one (a NaN or infinite sample, or an
-// overflow); checking what it wrote catches that without reaching into the filter.
-bool allFinite (const float* samples, int numSamples) noexcept
+// Whether the samples could overflow the side filter's state. The state can overflow while
+// every sample the filter puts out is still finite, so the samples are checked on the way in.
+bool mayOverflowSideFilter (const float* samples, int numSamples) noexcept
 {
     for (int i = 0; i < numSamples; ++i)
-        if (! std::isfinite (samples[i]))
-            return false;
+        if (! (std::abs (samples[i]) <= largestSafeSideSample)) // NaN too
+            return true;
 
-    return true;
+    return false;
 }
 } // namespace
 
@@ -447,8 +455,11 @@ void QuindleAudioProcessor::applyWidth (float* side, int numSamples) noexcept
 
 void QuindleAudioProcessor::setSideHighPass (float frequencyHz) noexcept
 {
+    const auto highestCutOff = static_cast<float> (highestCutOffPerSampleRate * sampleRate);
+    const auto cutOff = juce::jmin (juce::jmax (lowestMonoFreq, frequencyHz), highestCutOff);
+
     // Assigned into the coefficient set the filter holds: no new object on the audio thread.
-    *sideFilter.coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, juce::jmax (lowestMonoFreq, frequencyHz));
+    *sideFilter.coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, cutOff);
 }
 
 void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
@@ -460,6 +471,9 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
         sideFilter.reset();
         return;
     }
+
+    // One NaN or infinite state value would otherwise stay in the filter for good.
+    const auto resetAfterBlock = mayOverflowSideFilter (side, numSamples);
 
     if (monoFreqSmoother.isSmoothing())
     {
@@ -481,8 +495,7 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
         sideFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
     }
 
-    // One NaN or infinite sample would otherwise stay in the filter's state for good.
-    if (! allFinite (side, numSamples))
+    if (resetAfterBlock)
         sideFilter.reset();
 }
 

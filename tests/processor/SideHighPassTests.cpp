@@ -278,27 +278,60 @@ TEST (SideHighPass, ShortBlocksKeepTheirCoefficientsUntilTheRampEnds)
     EXPECT_GT (largestDifference (output, unfiltered, rampEnd), 0.01) << "filtered once the ramp has ended";
 }
 
-TEST (SideHighPass, ANonFiniteSampleDoesNotPoisonLaterBlocks)
+TEST (SideHighPass, ASampleThatBreaksTheFilterStateDoesNotPoisonLaterBlocks)
 {
-    for (const auto poison : { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity() })
+    // A side sample between FLT_MAX / (2 c) and about FLT_MAX / (2 c^2) at 100 Hz (c = 0.9908)
+    // overflows b1 x but not a1 y: as the last sample of a block it leaves the filter's state
+    // infinite while every sample the filter put out is finite, and the framework's snap to zero
+    // clears a NaN state but not an infinite one.
+    constexpr auto overflowing = 1.725e38f;
+
+    struct Case { const char* name; float poison; size_t at; bool ramping; };
+    const Case cases[] {
+        { "NaN, steady", std::numeric_limits<float>::quiet_NaN(), 100, false },
+        { "NaN, ramping", std::numeric_limits<float>::quiet_NaN(), 100, true },
+        { "infinity, steady", std::numeric_limits<float>::infinity(), 100, false },
+        { "infinity, ramping", std::numeric_limits<float>::infinity(), 100, true },
+        { "overflowing last sample, steady", overflowing, 511, false },
+    };
+
+    for (const auto& c : cases)
     {
-        for (const auto ramping : { false, true })
-        {
-            SCOPED_TRACE (std::string (std::isnan (poison) ? "NaN" : "infinity") + (ramping ? ", ramping" : ", steady"));
-            const auto processor = preparedProcessor ({ { "Mono Freq", 100 } }, rate, 512);
+        SCOPED_TRACE (c.name);
+        const auto processor = preparedProcessor ({ { "Mono Freq", 100 } }, rate, 512);
 
-            if (ramping)
-                setParameter (*processor, "Mono Freq", 500);
+        if (c.ramping)
+            setParameter (*processor, "Mono Freq", 500);
 
-            auto poisoned = testSignal (512);
-            poisoned.left[100] = poison;
-            render (*processor, poisoned, 512);
+        // All side (left = -right), so the side sample is the poison itself.
+        auto poisoned = sideSine (512, 440.0);
+        poisoned.left[c.at] = c.poison;
+        poisoned.right[c.at] = -c.poison;
+        render (*processor, poisoned, 512);
 
-            const auto clean = testSignal (512);
-            const auto output = render (*processor, clean, 512);
+        const auto output = render (*processor, testSignal (512), 512);
 
-            for (size_t i = 0; i < output.size(); ++i)
-                ASSERT_TRUE (std::isfinite (output.left[i]) && std::isfinite (output.right[i])) << "sample " << i;
-        }
+        for (size_t i = 0; i < output.size(); ++i)
+            ASSERT_TRUE (std::isfinite (output.left[i]) && std::isfinite (output.right[i])) << "sample " << i;
+    }
+}
+
+TEST (SideHighPass, StaysStableAtEveryRateTheProcessorAccepts)
+{
+    // At and above half the sample rate the cut-off would make the filter unstable: at 1 kHz with
+    // 999 Hz its output grows to 1e22 without ever turning non-finite.
+    for (const auto sampleRate : { 20.0, 1000.0, 1500.0, 2000.0, 44100.0 })
+    {
+        SCOPED_TRACE ("at " + std::to_string (sampleRate) + " Hz");
+        const auto processor = preparedProcessor ({ { "Mono Freq", 999 } }, sampleRate, 64);
+        const auto numSamples = static_cast<int> (sampleRate); // one second
+        const auto output = render (*processor, testSignal (numSamples, sampleRate), 64);
+
+        float largest = 0.0f;
+
+        for (size_t i = 0; i < output.size(); ++i)
+            largest = std::max ({ largest, std::abs (output.left[i]), std::abs (output.right[i]) });
+
+        EXPECT_LT (largest, 2.0f) << "the input never exceeds 0.7";
     }
 }
