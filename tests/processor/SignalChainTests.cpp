@@ -242,6 +242,72 @@ TEST (SignalChain, SwitchingThePanLawTakesEffectAtTheNextBlockWithoutARamp)
     EXPECT_LT (largestError (switchedOff, render (*processor, switchedOff, blockSize), 0, balanceLaw), 2.0e-5);
 }
 
+TEST (SignalChain, ALawSwitchedOnStartsAtAPanThatMovedWhileTheOtherLawRan)
+{
+    // The idle law is held at the pan every block, so it does not glide from where it was when
+    // it last ran: both laws are at -0.5, then the pan moves to 0.8 while one of them runs.
+    constexpr int blockSize = 64;
+    const auto input = testSignal (2 * settleSamples + blockSize);
+    const auto partOf = [&] (int start, int length)
+    {
+        const auto from = static_cast<std::ptrdiff_t> (start);
+        return Stereo { { input.left.begin() + from, input.left.begin() + from + length },
+                        { input.right.begin() + from, input.right.begin() + from + length } };
+    };
+
+    const auto balanceLaw = [] (size_t, double l, double r) { const auto g = balanceGains (0.8); return Sample { g.left * l, g.right * r }; };
+    const auto stereoLaw = [] (size_t, double l, double r) { return stereoPan (0.8, l, r); };
+
+    struct Case { const char* name; float runningLaw; std::function<Sample (size_t, double, double)> switchedToLaw; };
+    const Case cases[] {
+        { "pan moved under the stereo pan law, then the balance law", 1.0f, balanceLaw },
+        { "pan moved under the balance law, then the stereo pan law", 0.0f, stereoLaw },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        const auto processor = preparedProcessor ({ { "Balance", -50 }, { "Stereo Pan", 1.0f - c.runningLaw } }, rate, blockSize);
+        render (*processor, partOf (0, settleSamples), blockSize);
+
+        setParameter (*processor, "Stereo Pan", c.runningLaw);
+        setParameter (*processor, "Balance", 80);
+        render (*processor, partOf (settleSamples, settleSamples), blockSize);
+
+        setParameter (*processor, "Stereo Pan", 1.0f - c.runningLaw);
+        const auto block = partOf (2 * settleSamples, blockSize);
+        EXPECT_LT (largestError (block, render (*processor, block, blockSize), 0, c.switchedToLaw), 2.0e-5)
+            << "no glide from -0.5 on the first block of the law";
+    }
+}
+
+TEST (SignalChain, ABufferOfOneChannelIsLeftAloneAndMovesNoRamp)
+{
+    const Settings settings { { "Width", 0 }, { "Output Gain", -12 }, { "Balance", 40 } };
+    const auto input = testSignal (1024);
+    const auto withMono = preparedProcessor ({}, rate, 256);
+    const auto without = preparedProcessor ({}, rate, 256);
+
+    for (const auto& [id, value] : settings)
+    {
+        setParameter (*withMono, id, value);
+        setParameter (*without, id, value);
+    }
+
+    auto mono = input.left;
+    float* channel[] { mono.data() };
+    juce::AudioBuffer<float> oneChannel (channel, 1, 256);
+    juce::MidiBuffer midi;
+    withMono->processBlock (oneChannel, midi);
+
+    EXPECT_EQ (mono, input.left);
+
+    const auto a = render (*withMono, input, 256);
+    const auto b = render (*without, input, 256);
+    EXPECT_EQ (a.left, b.left);
+    EXPECT_EQ (a.right, b.right);
+}
+
 TEST (SignalChain, AMonoInputFeedsBothSides)
 {
     // Channel 1 holds whatever the host left there; it becomes a copy of channel 0, so the side
