@@ -7,8 +7,6 @@
 #include "ParameterText.h"
 #include "ValueTreeStreamCheck.h"
 
-#include "editor/PluginEditor.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -537,12 +535,6 @@ double QuindleAudioProcessor::getTailLengthSeconds() const { return 0.0; }
 bool QuindleAudioProcessor::acceptsMidi() const            { return false; }
 bool QuindleAudioProcessor::producesMidi() const           { return false; }
 bool QuindleAudioProcessor::isMidiEffect() const           { return false; }
-
-juce::AudioProcessorEditor* QuindleAudioProcessor::createEditor()
-{
-    writeDiagnosticLine ("Editor created");
-    return new QuindleAudioProcessorEditor (*this);
-}
 
 bool QuindleAudioProcessor::hasEditor() const { return true; }
 
