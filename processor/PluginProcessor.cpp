@@ -59,6 +59,11 @@ void forEachNonFiniteProperty (juce::ValueTree tree, const Action& action)
         forEachNonFiniteProperty (child, action);
 }
 
+juce::String textOfNonFiniteNumber (double number)
+{
+    return std::isnan (number) ? "nan" : number > 0.0 ? "inf" : "-inf";
+}
+
 // The framework's number formatting is undefined for a number that is not finite, and a host can
 // set a parameter to NaN: the line shows such a number as text.
 void writeTreeAsXml (const juce::ValueTree& tree)
@@ -66,10 +71,9 @@ void writeTreeAsXml (const juce::ValueTree& tree)
     auto shown = tree.createCopy();
     forEachNonFiniteProperty (shown, [] (juce::ValueTree& owner, const juce::Identifier& name)
     {
-        const auto& value = owner[name];
-        const auto number = static_cast<double> (value);
-        const auto text = value.isArray() ? value.toString() : std::isnan (number) ? "nan" : number > 0.0 ? "inf" : "-inf";
-        owner.setProperty (name, text, nullptr);
+        // An array is shown as "[Array]", whatever it holds.
+        if (const auto& value = owner[name]; value.isDouble())
+            owner.setProperty (name, textOfNonFiniteNumber (static_cast<double> (value)), nullptr);
     });
 
     const auto xml = shown.createXml();
@@ -595,16 +599,17 @@ void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree&
 
     for (auto child : restored)
     {
+        // Only an "id" given as text names a parameter (see drivesParameter).
+        const auto& id = child[idProperty];
         const auto* value = child.getPropertyPointer (valueProperty);
-        const auto parameterId = child[idProperty].toString();
 
-        if (value == nullptr || ! drivesParameter (child, parameterId) || apvts.getParameter (parameterId) == nullptr)
+        if (value == nullptr || ! id.isString() || apvts.getParameter (id.toString()) == nullptr)
             continue;
 
         const auto number = numberIn (*value);
 
         if (! isFiniteAsFloat (number) || holdsNonFiniteNumber (*value))
-            child.setProperty (valueProperty, presentValueOf (parameterId), nullptr);
+            child.setProperty (valueProperty, presentValueOf (id.toString()), nullptr);
         else if (value->isString())
             child.setProperty (valueProperty, number, nullptr);
     }
