@@ -25,9 +25,10 @@ bool isDigit (char c) noexcept
 // whether its leading significant digit stands above the units (its decimal exponent is above 0).
 bool isTooLarge (const char* number, const char* end) noexcept
 {
-    // Every count is bounded by the text's length, which a 64-bit integer holds; the exponent's
-    // digits are read only until the answer cannot change any more.
-    constexpr long long exponentBound = 1LL << 60;
+    // Every count is bounded by the text's length. The exponent's digits are read only until it
+    // is far beyond any such length (the answer cannot change any more) and ten times it still
+    // fits in 64 bits.
+    constexpr long long exponentBound = 100'000'000'000'000'000LL;
     long long integerDigits = 0, zerosAfterPoint = 0;
     bool significantDigitSeen = false, pointSeen = false;
     auto c = number;

@@ -38,6 +38,8 @@ TEST (LeadingNumber, IsDefinedForNumbersOfAnySize)
         { "huge negative exponent", "1e-4294967296", 0.0 },
         { "zero with a huge exponent", "0e99999999999", 0.0 },
         { "exponent of twenty digits", "1e99999999999999999999", infinity },
+        { "exponent beyond a 64-bit integer", ".422e9555555555555555555550", infinity },
+        { "negative exponent beyond a 64-bit integer", "-1e-99999999999999999999999", 0.0 },
         { "beyond a double", "1e400", infinity },
         { "below a double", "1e-400", 0.0 },
         { "401 digits", "1" + manyZeros, infinity },
