@@ -281,33 +281,6 @@ TEST (SignalChain, ALawSwitchedOnStartsAtAPanThatMovedWhileTheOtherLawRan)
     }
 }
 
-TEST (SignalChain, ABufferOfOneChannelIsLeftAloneAndMovesNoRamp)
-{
-    const Settings settings { { "Width", 0 }, { "Output Gain", -12 }, { "Balance", 40 } };
-    const auto input = testSignal (1024);
-    const auto withMono = preparedProcessor ({}, rate, 256);
-    const auto without = preparedProcessor ({}, rate, 256);
-
-    for (const auto& [id, value] : settings)
-    {
-        setParameter (*withMono, id, value);
-        setParameter (*without, id, value);
-    }
-
-    auto mono = input.left;
-    float* channel[] { mono.data() };
-    juce::AudioBuffer<float> oneChannel (channel, 1, 256);
-    juce::MidiBuffer midi;
-    withMono->processBlock (oneChannel, midi);
-
-    EXPECT_EQ (mono, input.left);
-
-    const auto a = render (*withMono, input, 256);
-    const auto b = render (*without, input, 256);
-    EXPECT_EQ (a.left, b.left);
-    EXPECT_EQ (a.right, b.right);
-}
-
 TEST (SignalChain, AMonoInputFeedsBothSides)
 {
     // Channel 1 holds whatever the host left there; it becomes a copy of channel 0, so the side
@@ -366,7 +339,7 @@ TEST (SignalChain, ExtraChannelsGetOnlyTheOutputGain)
     EXPECT_LT (error, 2.0e-5);
 }
 
-TEST (SignalChain, EmptyBlocksAndAnUnpreparedProcessorChangeNothing)
+TEST (SignalChain, EmptyAndOneChannelBlocksAndAnUnpreparedProcessorChangeNothing)
 {
     const Settings settings { { "Width", 0 }, { "Output Gain", -12 }, { "Balance", 40 } };
     const auto input = testSignal (1024);
@@ -378,26 +351,33 @@ TEST (SignalChain, EmptyBlocksAndAnUnpreparedProcessorChangeNothing)
 
     EXPECT_EQ (render (*unprepared, input, 256).left, input.left);
 
-    // An empty block in the middle of a ramp leaves the ramp where it was.
-    const auto withEmpty = preparedProcessor ({}, rate, 256);
+    // An empty block, or a buffer of one channel, in the middle of a ramp leaves the ramp where
+    // it was and the one channel as it was.
+    const auto interrupted = preparedProcessor ({}, rate, 256);
     const auto without = preparedProcessor ({}, rate, 256);
 
     for (const auto& [id, value] : settings)
     {
-        setParameter (*withEmpty, id, value);
+        setParameter (*interrupted, id, value);
         setParameter (*without, id, value);
     }
 
     juce::AudioBuffer<float> empty (2, 0);
+    auto mono = input.left;
+    float* monoChannel[] { mono.data() };
+    juce::AudioBuffer<float> oneChannel (monoChannel, 1, 256);
     juce::MidiBuffer midi;
     const Stereo firstHalf { { input.left.begin(), input.left.begin() + 512 }, { input.right.begin(), input.right.begin() + 512 } };
     const Stereo secondHalf { { input.left.begin() + 512, input.left.end() }, { input.right.begin() + 512, input.right.end() } };
 
-    render (*withEmpty, firstHalf, 256);
-    withEmpty->processBlock (empty, midi);
+    render (*interrupted, firstHalf, 256);
+    interrupted->processBlock (empty, midi);
+    interrupted->processBlock (oneChannel, midi);
     render (*without, firstHalf, 256);
 
-    const auto a = render (*withEmpty, secondHalf, 256);
+    EXPECT_EQ (mono, input.left);
+
+    const auto a = render (*interrupted, secondHalf, 256);
     const auto b = render (*without, secondHalf, 256);
     EXPECT_EQ (a.left, b.left);
     EXPECT_EQ (a.right, b.right);
