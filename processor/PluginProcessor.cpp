@@ -8,6 +8,7 @@
 #include "ValueTreeStreamCheck.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -124,6 +125,12 @@ void dropNonFiniteNumbers (juce::ValueTree& tree)
 constexpr double gainRampSeconds = 0.025;
 constexpr double monoFreqRampSeconds = 0.12;
 
+// The rates the chain takes, far beyond any audio on both sides. It runs in single precision,
+// where a lower rate is no number, and the framework counts a ramp's length as an int, which
+// the longest ramp would overflow well above a gigahertz.
+constexpr double lowestSampleRate = std::numeric_limits<float>::min();
+constexpr double highestSampleRate = 1.0e9;
+
 // "Mono Freq" at or below this is off; a cut-off never goes below the lowest frequency.
 constexpr float monoFreqOff = 9.0f;
 constexpr float lowestMonoFreq = 10.0f;
@@ -146,6 +153,22 @@ constexpr int largestWorkBlock = 1 << 16;
 float enabledGain (bool enabled, bool flipped) noexcept
 {
     return (enabled ? 1.0f : 0.0f) * (flipped ? -1.0f : 1.0f);
+}
+
+// For a cut-off far below the sample rate (10 Hz at 192 kHz and above) the poles lie closer to
+// z = 1 than single precision can tell, and rounding the coefficients can put one on or outside
+// the unit circle: the filter then runs away. Moving a1 (b0, b1, b2, a0, a1, a2) and a2 by the
+// last bit or two needed keeps both inside: a2 < 1 and 1 + a1 + a2 > 0 (1 - a1 + a2 is 4c, far
+// from 0), which a filter of the exact formula always meets.
+void keepPolesInsideTheUnitCircle (std::array<float, 6>& coefficients) noexcept
+{
+    auto& a1 = coefficients[4];
+    auto& a2 = coefficients[5];
+    a2 = std::min (a2, std::nextafter (1.0f, 0.0f));
+
+    // Summed in double, where the sum of these floats is exact.
+    while (1.0 + static_cast<double> (a1) + static_cast<double> (a2) <= 0.0)
+        a1 = std::nextafter (a1, 0.0f);
 }
 
 // Whether the samples could overflow the side filter's state. The state can overflow while
@@ -289,7 +312,7 @@ const juce::String QuindleAudioProcessor::getName() const { return "Quindle"; }
 void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBlockSize)
 {
     // A rate or size no audio can have leaves the chain unprepared, so blocks pass untouched.
-    if (! (std::isfinite (newSampleRate) && newSampleRate > 0.0) || maximumBlockSize < 1)
+    if (! (newSampleRate >= lowestSampleRate && newSampleRate <= highestSampleRate) || maximumBlockSize < 1)
     {
         sampleRate = 0.0;
         return;
@@ -459,9 +482,11 @@ void QuindleAudioProcessor::setSideHighPass (float frequencyHz) noexcept
 {
     const auto highestCutOff = static_cast<float> (highestCutOffPerSampleRate * sampleRate);
     const auto cutOff = juce::jmin (juce::jmax (lowestMonoFreq, frequencyHz), highestCutOff);
+    auto coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, cutOff);
+    keepPolesInsideTheUnitCircle (coefficients);
 
     // Assigned into the coefficient set the filter holds: no new object on the audio thread.
-    *sideFilter.coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, cutOff);
+    *sideFilter.coefficients = coefficients;
 }
 
 void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept

@@ -422,6 +422,8 @@ TEST (SignalChain, ImpossiblePreparationsAreRefusedAndBlocksPassUntouched)
         { "negative rate", -48000.0, 512 },
         { "NaN rate", std::numeric_limits<double>::quiet_NaN(), 512 },
         { "infinite rate", std::numeric_limits<double>::infinity(), 512 },
+        { "rate below single precision", 1.0e-40, 512 },
+        { "rate whose ramp lengths overflow an int", 1.0e12, 512 },
         { "zero block size", rate, 0 },
         { "negative block size", rate, -64 },
     };
