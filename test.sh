@@ -26,4 +26,7 @@ cmake --build build-tsan -j "$jobs" --target AAXDispatcherLockTests
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
     ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L tsan
 
+echo "== Fuzz targets: their regression inputs, then 30 seconds of fuzzing each"
+tests/fuzz/campaign.sh 30
+
 echo "All tests passed."

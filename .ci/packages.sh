@@ -31,6 +31,9 @@ QUINDLE_BENCH_PACKAGES=(libbenchmark-dev)
 
 QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps x11-utils imagemagick libxtst-dev liblilv-dev)
 
+# The fuzz targets (tests/fuzz): clang with its sanitizer runtimes and libFuzzer.
+QUINDLE_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)
+
 # QUINDLE_JOBS caps the parallel jobs, e.g. when several builds share one machine.
 quindle_jobs() {
     echo "${QUINDLE_JOBS:-$(nproc 2>/dev/null || echo 4)}"

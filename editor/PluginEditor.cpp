@@ -235,3 +235,12 @@ juce::int64 QuindleAudioProcessorEditor::settingsFileModificationMs() const
     return (juce::int64) modified.tv_sec * 1000 + (juce::int64) modified.tv_nsec / 1000000;
    #endif
 }
+
+//==============================================================================
+// Made here rather than beside the rest of the processor, so that the processor's own code
+// builds without the editor (the fuzz targets link the processor alone).
+juce::AudioProcessorEditor* QuindleAudioProcessor::createEditor()
+{
+    writeDiagnosticLine ("Editor created");
+    return new QuindleAudioProcessorEditor (*this);
+}

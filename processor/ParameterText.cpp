@@ -1,5 +1,7 @@
 #include "ParameterText.h"
 
+#include "LeadingNumber.h"
+
 #include <cmath>
 #include <limits>
 
@@ -7,9 +9,9 @@ namespace ParameterText
 {
 float readFiniteNumber (const juce::String& text)
 {
-    const auto number = text.getDoubleValue();
+    const auto number = readLeadingNumber (text);
 
-    if (! std::isfinite (number))
+    if (std::isnan (number))
         return 0.0f;
 
     constexpr auto largest = static_cast<double> (std::numeric_limits<float>::max());

@@ -26,7 +26,8 @@ juce::String monoFreqValueToText (float value, int maximumLength);
 float monoFreqTextToValue (const juce::String& text);
 
 /** The leading number of the text as the framework reads it ("  -12.5e1dB" gives -125), but
-    always finite: "nan", "inf" and numbers beyond a double read as 0, and a reading beyond the
-    float range is held at its edge. */
+    always finite: "nan" reads as 0, like a text without a number, and a reading beyond the float
+    range, infinity included, is held at its edge, so the parameter's range then holds it at the
+    range's end ("inf" is the top of the range). */
 float readFiniteNumber (const juce::String& text);
 } // namespace ParameterText

@@ -2,12 +2,13 @@
 
 #include "ChainStages.h"
 #include "Diagnostics.h"
+#include "LeadingNumber.h"
 #include "ParameterIDs.h"
 #include "ParameterText.h"
 #include "ValueTreeStreamCheck.h"
 
-#include "editor/PluginEditor.h"
-
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -30,9 +31,53 @@ juce::PropertiesFile::Options settingsFileOptions()
     return options;
 }
 
+// Whether the value is, or holds in an array at any depth, a number that is not finite.
+bool holdsNonFiniteNumber (const juce::var& value)
+{
+    if (value.isDouble())
+        return ! std::isfinite (static_cast<double> (value));
+
+    if (const auto* elements = value.getArray())
+        return std::any_of (elements->begin(), elements->end(), holdsNonFiniteNumber);
+
+    return false;
+}
+
+// Calls action (tree, name) for each property, at any depth of the tree, whose value holds a
+// number that is not finite.
+template <typename Action>
+void forEachNonFiniteProperty (juce::ValueTree tree, const Action& action)
+{
+    for (auto i = tree.getNumProperties(); --i >= 0;)
+    {
+        const auto name = tree.getPropertyName (i);
+
+        if (holdsNonFiniteNumber (tree[name]))
+            action (tree, name);
+    }
+
+    for (auto child : tree)
+        forEachNonFiniteProperty (child, action);
+}
+
+juce::String textOfNonFiniteNumber (double number)
+{
+    return std::isnan (number) ? "nan" : number > 0.0 ? "inf" : "-inf";
+}
+
+// The framework's number formatting is undefined for a number that is not finite, and a host can
+// set a parameter to NaN: the line shows such a number as text.
 void writeTreeAsXml (const juce::ValueTree& tree)
 {
-    const auto xml = tree.createXml();
+    auto shown = tree.createCopy();
+    forEachNonFiniteProperty (shown, [] (juce::ValueTree& owner, const juce::Identifier& name)
+    {
+        // An array is shown as "[Array]", whatever it holds.
+        if (const auto& value = owner[name]; value.isDouble())
+            owner.setProperty (name, textOfNonFiniteNumber (static_cast<double> (value)), nullptr);
+    });
+
+    const auto xml = shown.createXml();
     writeDiagnosticLine (xml != nullptr ? xml->toString() : juce::String());
 }
 
@@ -45,16 +90,46 @@ juce::ValueTree readCompleteTree (const void* data, int sizeInBytes)
     return juce::ValueTree::readFromData (data, static_cast<std::size_t> (sizeInBytes));
 }
 
-// What the framework does with the value when it connects a parameter: convert it to float.
-bool isFiniteAsFloat (const juce::var& value)
+// The number the framework takes from a "value" when it connects a parameter, read without the
+// framework's text reader, which is undefined for some texts ("0e99999999999").
+double numberIn (const juce::var& value)
 {
-    const auto number = static_cast<double> (value);
+    return value.isString() ? readLeadingNumber (value.toString()) : static_cast<double> (value);
+}
+
+// The framework converts that number to float.
+bool isFiniteAsFloat (double number)
+{
     return std::isfinite (number) && std::abs (number) <= std::numeric_limits<float>::max();
+}
+
+// Whether the child drives the parameter: its "id" is the parameter's ID as text. The framework
+// matches by text too, while var's own comparison takes false, 0 or 0.0 as equal to any ID.
+bool drivesParameter (const juce::ValueTree& child, const juce::String& parameterId)
+{
+    const auto& id = child[idProperty];
+    return id.isString() && id.toString() == parameterId;
+}
+
+// Drops every property of the tree, at any depth, whose value holds a number that is not finite.
+// Such a number would reach the framework's number formatting at every later save.
+void dropNonFiniteNumbers (juce::ValueTree& tree)
+{
+    forEachNonFiniteProperty (tree, [] (juce::ValueTree& owner, const juce::Identifier& name)
+    {
+        owner.removeProperty (name, nullptr);
+    });
 }
 
 // Ramp lengths in seconds.
 constexpr double gainRampSeconds = 0.025;
 constexpr double monoFreqRampSeconds = 0.12;
+
+// The rates the chain takes, far beyond any audio on both sides. It runs in single precision,
+// where a lower rate is no number, and the framework counts a ramp's length as an int, which
+// the longest ramp would overflow well above a gigahertz.
+constexpr double lowestSampleRate = std::numeric_limits<float>::min();
+constexpr double highestSampleRate = 1.0e9;
 
 // "Mono Freq" at or below this is off; a cut-off never goes below the lowest frequency.
 constexpr float monoFreqOff = 9.0f;
@@ -62,6 +137,14 @@ constexpr float lowestMonoFreq = 10.0f;
 
 // While "Mono Freq" ramps, the filter takes new coefficients before every this many samples.
 constexpr int monoFreqCoefficientInterval = 5;
+
+// A cut-off at or above half the sample rate makes the high-pass unstable: at low rates its
+// output would grow without bound and yet stay finite. Below this share of the rate it is stable.
+constexpr double highestCutOffPerSampleRate = 0.45;
+
+// The filter's state stays within a small multiple of the largest sample it is given, so only a
+// sample that is not finite or comes near the float range can leave it NaN or infinite for good.
+constexpr float largestSafeSideSample = std::numeric_limits<float>::max() / 64.0f;
 
 // The work buffer never grows beyond this, whatever size a host announces; longer blocks are
 // processed in parts of this size.
@@ -72,15 +155,31 @@ float enabledGain (bool enabled, bool flipped) noexcept
     return (enabled ? 1.0f : 0.0f) * (flipped ? -1.0f : 1.0f);
 }
 
-// The filter's state holds no number when a block fed it one (a NaN or infinite sample, or an
-// overflow); checking what it wrote catches that without reaching into the filter.
-bool allFinite (const float* samples, int numSamples) noexcept
+// For a cut-off far below the sample rate (10 Hz at 192 kHz and above) the poles lie closer to
+// z = 1 than single precision can tell, and rounding the coefficients can put one on or outside
+// the unit circle: the filter then runs away. Moving a1 (b0, b1, b2, a0, a1, a2) and a2 by the
+// last bit or two needed keeps both inside: a2 < 1 and 1 + a1 + a2 > 0 (1 - a1 + a2 is 4c, far
+// from 0), which a filter of the exact formula always meets.
+void keepPolesInsideTheUnitCircle (std::array<float, 6>& coefficients) noexcept
+{
+    auto& a1 = coefficients[4];
+    auto& a2 = coefficients[5];
+    a2 = std::min (a2, std::nextafter (1.0f, 0.0f));
+
+    // Summed in double, where the sum of these floats is exact.
+    while (1.0 + static_cast<double> (a1) + static_cast<double> (a2) <= 0.0)
+        a1 = std::nextafter (a1, 0.0f);
+}
+
+// Whether the samples could overflow the side filter's state. The state can overflow while
+// every sample the filter puts out is still finite, so the samples are checked on the way in.
+bool mayOverflowSideFilter (const float* samples, int numSamples) noexcept
 {
     for (int i = 0; i < numSamples; ++i)
-        if (! std::isfinite (samples[i]))
-            return false;
+        if (! (std::abs (samples[i]) <= largestSafeSideSample)) // NaN too
+            return true;
 
-    return true;
+    return false;
 }
 } // namespace
 
@@ -213,7 +312,7 @@ const juce::String QuindleAudioProcessor::getName() const { return "Quindle"; }
 void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBlockSize)
 {
     // A rate or size no audio can have leaves the chain unprepared, so blocks pass untouched.
-    if (! (std::isfinite (newSampleRate) && newSampleRate > 0.0) || maximumBlockSize < 1)
+    if (! (newSampleRate >= lowestSampleRate && newSampleRate <= highestSampleRate) || maximumBlockSize < 1)
     {
         sampleRate = 0.0;
         return;
@@ -381,8 +480,13 @@ void QuindleAudioProcessor::applyWidth (float* side, int numSamples) noexcept
 
 void QuindleAudioProcessor::setSideHighPass (float frequencyHz) noexcept
 {
+    const auto highestCutOff = static_cast<float> (highestCutOffPerSampleRate * sampleRate);
+    const auto cutOff = juce::jmin (juce::jmax (lowestMonoFreq, frequencyHz), highestCutOff);
+    auto coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, cutOff);
+    keepPolesInsideTheUnitCircle (coefficients);
+
     // Assigned into the coefficient set the filter holds: no new object on the audio thread.
-    *sideFilter.coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, juce::jmax (lowestMonoFreq, frequencyHz));
+    *sideFilter.coefficients = coefficients;
 }
 
 void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
@@ -394,6 +498,9 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
         sideFilter.reset();
         return;
     }
+
+    // One NaN or infinite state value would otherwise stay in the filter for good.
+    const auto resetAfterBlock = mayOverflowSideFilter (side, numSamples);
 
     if (monoFreqSmoother.isSmoothing())
     {
@@ -415,8 +522,7 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
         sideFilter.process (juce::dsp::ProcessContextReplacing<float> (block));
     }
 
-    // One NaN or infinite sample would otherwise stay in the filter's state for good.
-    if (! allFinite (side, numSamples))
+    if (resetAfterBlock)
         sideFilter.reset();
 }
 
@@ -459,12 +565,6 @@ bool QuindleAudioProcessor::acceptsMidi() const            { return false; }
 bool QuindleAudioProcessor::producesMidi() const           { return false; }
 bool QuindleAudioProcessor::isMidiEffect() const           { return false; }
 
-juce::AudioProcessorEditor* QuindleAudioProcessor::createEditor()
-{
-    writeDiagnosticLine ("Editor created");
-    return new QuindleAudioProcessorEditor (*this);
-}
-
 bool QuindleAudioProcessor::hasEditor() const { return true; }
 
 int QuindleAudioProcessor::getNumPrograms()                                 { return 1; }
@@ -504,6 +604,7 @@ void QuindleAudioProcessor::setStateInformation (const void* data, int sizeInByt
     if (restored.isValid())
     {
         keepPresentValuesWhereStateHasNone (restored);
+        dropNonFiniteNumbers (restored);
         apvts.replaceState (restored);
     }
 
@@ -512,7 +613,8 @@ void QuindleAudioProcessor::setStateInformation (const void* data, int sizeInByt
 
 // A restored tree sets every parameter it gives a value. A parameter it leaves out, or gives a
 // value that is not a finite float, keeps its present value: left alone, the framework would
-// reset the first to its default and pass the second on as NaN or infinity.
+// reset the first to its default and pass the second on as NaN or infinity. A value given as
+// text becomes the number read from it, so the framework's own text reader never sees it.
 void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const
 {
     const auto presentValueOf = [this] (const juce::String& parameterId)
@@ -522,18 +624,30 @@ void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree&
 
     for (auto child : restored)
     {
-        const auto parameterId = child[idProperty].toString();
+        // Only an "id" given as text names a parameter (see drivesParameter).
+        const auto& id = child[idProperty];
         const auto* value = child.getPropertyPointer (valueProperty);
 
-        if (value != nullptr && apvts.getParameter (parameterId) != nullptr && ! isFiniteAsFloat (*value))
-            child.setProperty (valueProperty, presentValueOf (parameterId), nullptr);
+        if (value == nullptr || ! id.isString() || apvts.getParameter (id.toString()) == nullptr)
+            continue;
+
+        const auto number = numberIn (*value);
+
+        if (! isFiniteAsFloat (number) || holdsNonFiniteNumber (*value))
+            child.setProperty (valueProperty, presentValueOf (id.toString()), nullptr);
+        else if (value->isString())
+            child.setProperty (valueProperty, number, nullptr);
     }
 
     for (const auto* parameterId : ParameterIDs::inIndexOrder)
-        if (! restored.getChildWithProperty (idProperty, parameterId).isValid())
+    {
+        const auto isItsChild = [parameterId] (const juce::ValueTree& child) { return drivesParameter (child, parameterId); };
+
+        if (std::none_of (restored.begin(), restored.end(), isItsChild))
             restored.appendChild (juce::ValueTree (parameterType, { { idProperty, parameterId },
                                                                     { valueProperty, presentValueOf (parameterId) } }),
                                   nullptr);
+    }
 }
 
 //==============================================================================

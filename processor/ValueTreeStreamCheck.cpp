@@ -28,6 +28,48 @@ constexpr std::size_t minPropertyBytes = 3;
 constexpr std::size_t minTreeBytes = 4;
 constexpr std::size_t minVarBytes = 1;
 
+// Shortest-form UTF-8 up to U+10FFFF without surrogates: what the framework writes for any
+// text, and the only bytes its reader turns into a text that it writes back byte for byte.
+bool isValidUtf8 (const std::uint8_t* bytes, std::size_t numBytes) noexcept
+{
+    for (std::size_t i = 0; i < numBytes;)
+    {
+        const auto lead = bytes[i];
+
+        if (lead < 0x80)
+        {
+            ++i;
+            continue;
+        }
+
+        std::size_t length = 0;
+        std::uint32_t codePoint = 0, smallest = 0;
+
+        if ((lead & 0xe0u) == 0xc0u)      { length = 2; codePoint = lead & 0x1fu; smallest = 0x80; }
+        else if ((lead & 0xf0u) == 0xe0u) { length = 3; codePoint = lead & 0x0fu; smallest = 0x800; }
+        else if ((lead & 0xf8u) == 0xf0u) { length = 4; codePoint = lead & 0x07u; smallest = 0x10000; }
+        else                              return false;
+
+        if (length > numBytes - i)
+            return false;
+
+        for (std::size_t k = 1; k < length; ++k)
+        {
+            if ((bytes[i + k] & 0xc0u) != 0x80u)
+                return false;
+
+            codePoint = (codePoint << 6) | (bytes[i + k] & 0x3fu);
+        }
+
+        if (codePoint < smallest || codePoint > 0x10ffff || (codePoint >= 0xd800 && codePoint <= 0xdfff))
+            return false;
+
+        i += length;
+    }
+
+    return true;
+}
+
 class StreamWalker
 {
 public:
@@ -96,14 +138,19 @@ private:
         return compressedSize (result) && result <= left / minItemBytes;
     }
 
+    // A type or property name: text ended by a zero byte.
     bool nonEmptyString() noexcept
     {
         if (left == 0 || *next == 0)
             return false;
 
         const auto* terminator = std::memchr (next, 0, left);
-        return terminator != nullptr
-            && skip (static_cast<std::size_t> (static_cast<const std::uint8_t*> (terminator) - next) + 1);
+
+        if (terminator == nullptr)
+            return false;
+
+        const auto length = static_cast<std::size_t> (static_cast<const std::uint8_t*> (terminator) - next);
+        return isValidUtf8 (next, length) && skip (length + 1);
     }
 
     // var::writeToStream: the size of what follows (0 for a void var), a marker byte, the payload.
@@ -132,7 +179,7 @@ private:
             case boolTrueMarker:
             case boolFalseMarker: return payload == 0;
             case arrayMarker:     return array (payload, depth);
-            case stringMarker:
+            case stringMarker:    return isValidUtf8 (next, payload) && skip (payload);
             case binaryMarker:
             default:              return skip (payload);
         }

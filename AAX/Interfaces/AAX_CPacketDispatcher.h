@@ -52,6 +52,9 @@ private:
 class AAX_IPacketHandler
 {
 public:
+    AAX_IPacketHandler() = default;
+    AAX_IPacketHandler (const AAX_IPacketHandler&) = default; // Clone copies
+    AAX_IPacketHandler& operator= (const AAX_IPacketHandler&) = default;
     virtual ~AAX_IPacketHandler() = default;
 
     /** A new heap copy, owned by the caller. */

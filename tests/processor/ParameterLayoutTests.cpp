@@ -131,21 +131,28 @@ TEST (ParameterLayout, ValueToTextAsHostsAndTheEditorShowIt)
 
 TEST (ParameterLayout, TextToValueAsAHostOrATypedEntrySetsIt)
 {
-    // Expected values are after the framework's limiting and snapping to the step.
+    // Expected values are after the framework's limiting and snapping to the step. A reading
+    // beyond the range, infinity included, ends at the range's end; only a NaN or a text without
+    // a number counts as no number (0 before the limiting).
     struct Case { const char* id; const char* text; float value; };
     const Case cases[] {
         { "Input M/S", "M Solo", 1.0f },  { "Input M/S", "S Solo", 2.0f },
         { "Balance", "30L", -30.0f },     { "Balance", "30 l", -30.0f },  { "Balance", "30R", 30.0f },
         { "Balance", "-30", -30.0f },     { "Balance", "12.9L", -12.0f }, { "Balance", "-30L", 30.0f },
         { "Balance", "L30", 0.0f },       { "Balance", "200R", 100.0f },  { "Balance", "3e9R", 100.0f },
-        { "Balance", "3e9L", -100.0f },   { "Balance", "nan", 0.0f },     { "Balance", "-infL", 0.0f },
+        { "Balance", "3e9L", -100.0f },   { "Balance", "nan", 0.0f },     { "Balance", "-infL", 100.0f },
+        { "Balance", "infL", -100.0f },   { "Balance", "1e400R", 100.0f }, { "Balance", "1e4294967296L", -100.0f },
         { "Width", "150", 1.5f },         { "Width", "150%", 1.5f },      { "Width", "50", 0.5f },
         { "Width", "250", 2.0f },         { "Width", "wide", 0.0f },      { "Width", "nan", 0.0f },
-        { "Width", "inf", 0.0f },         { "Width", "1e39", 2.0f },
+        { "Width", "inf", 2.0f },         { "Width", "-inf", 0.0f },      { "Width", "1e39", 2.0f },
+        { "Width", "1e4294967298", 2.0f },
         { "Mono Freq", "150Hz", 150.0f }, { "Mono Freq", "150 Hz", 150.0f }, { "Mono Freq", "Off", 9.0f },
         { "Mono Freq", "5", 9.0f },       { "Mono Freq", "2000", 999.0f },   { "Mono Freq", "NaN", 9.0f },
+        { "Mono Freq", "Infinity Hz", 999.0f }, { "Mono Freq", "1e-4294967296", 9.0f },
         { "Output Gain", "-3.5", -3.5f }, { "Output Gain", "-3.5 dB", -3.5f }, { "Output Gain", "40", 18.0f },
-        { "Output Gain", "nan", 0.0f },   { "Output Gain", "-inf", 0.0f },
+        { "Output Gain", "nan", 0.0f },   { "Output Gain", "-inf", -18.0f },   { "Output Gain", "inf dB", 18.0f },
+        { "Output Gain", "1e4294967296", 18.0f }, { "Output Gain", "1e4294967298", 18.0f },
+        { "Output Gain", "-1e400 dB", -18.0f },   { "Output Gain", "0e99999999999", 0.0f },
     };
 
     const auto processor = makeProcessor();

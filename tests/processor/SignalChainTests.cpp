@@ -242,6 +242,45 @@ TEST (SignalChain, SwitchingThePanLawTakesEffectAtTheNextBlockWithoutARamp)
     EXPECT_LT (largestError (switchedOff, render (*processor, switchedOff, blockSize), 0, balanceLaw), 2.0e-5);
 }
 
+TEST (SignalChain, ALawSwitchedOnStartsAtAPanThatMovedWhileTheOtherLawRan)
+{
+    // The idle law is held at the pan every block, so it does not glide from where it was when
+    // it last ran: both laws are at -0.5, then the pan moves to 0.8 while one of them runs.
+    constexpr int blockSize = 64;
+    const auto input = testSignal (2 * settleSamples + blockSize);
+    const auto partOf = [&] (int start, int length)
+    {
+        const auto from = static_cast<std::ptrdiff_t> (start);
+        return Stereo { { input.left.begin() + from, input.left.begin() + from + length },
+                        { input.right.begin() + from, input.right.begin() + from + length } };
+    };
+
+    const auto balanceLaw = [] (size_t, double l, double r) { const auto g = balanceGains (0.8); return Sample { g.left * l, g.right * r }; };
+    const auto stereoLaw = [] (size_t, double l, double r) { return stereoPan (0.8, l, r); };
+
+    struct Case { const char* name; float runningLaw; std::function<Sample (size_t, double, double)> switchedToLaw; };
+    const Case cases[] {
+        { "pan moved under the stereo pan law, then the balance law", 1.0f, balanceLaw },
+        { "pan moved under the balance law, then the stereo pan law", 0.0f, stereoLaw },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        const auto processor = preparedProcessor ({ { "Balance", -50 }, { "Stereo Pan", 1.0f - c.runningLaw } }, rate, blockSize);
+        render (*processor, partOf (0, settleSamples), blockSize);
+
+        setParameter (*processor, "Stereo Pan", c.runningLaw);
+        setParameter (*processor, "Balance", 80);
+        render (*processor, partOf (settleSamples, settleSamples), blockSize);
+
+        setParameter (*processor, "Stereo Pan", 1.0f - c.runningLaw);
+        const auto block = partOf (2 * settleSamples, blockSize);
+        EXPECT_LT (largestError (block, render (*processor, block, blockSize), 0, c.switchedToLaw), 2.0e-5)
+            << "no glide from -0.5 on the first block of the law";
+    }
+}
+
 TEST (SignalChain, AMonoInputFeedsBothSides)
 {
     // Channel 1 holds whatever the host left there; it becomes a copy of channel 0, so the side
@@ -300,7 +339,7 @@ TEST (SignalChain, ExtraChannelsGetOnlyTheOutputGain)
     EXPECT_LT (error, 2.0e-5);
 }
 
-TEST (SignalChain, EmptyBlocksAndAnUnpreparedProcessorChangeNothing)
+TEST (SignalChain, EmptyAndOneChannelBlocksAndAnUnpreparedProcessorChangeNothing)
 {
     const Settings settings { { "Width", 0 }, { "Output Gain", -12 }, { "Balance", 40 } };
     const auto input = testSignal (1024);
@@ -312,26 +351,33 @@ TEST (SignalChain, EmptyBlocksAndAnUnpreparedProcessorChangeNothing)
 
     EXPECT_EQ (render (*unprepared, input, 256).left, input.left);
 
-    // An empty block in the middle of a ramp leaves the ramp where it was.
-    const auto withEmpty = preparedProcessor ({}, rate, 256);
+    // An empty block, or a buffer of one channel, in the middle of a ramp leaves the ramp where
+    // it was and the one channel as it was.
+    const auto interrupted = preparedProcessor ({}, rate, 256);
     const auto without = preparedProcessor ({}, rate, 256);
 
     for (const auto& [id, value] : settings)
     {
-        setParameter (*withEmpty, id, value);
+        setParameter (*interrupted, id, value);
         setParameter (*without, id, value);
     }
 
     juce::AudioBuffer<float> empty (2, 0);
+    auto mono = input.left;
+    float* monoChannel[] { mono.data() };
+    juce::AudioBuffer<float> oneChannel (monoChannel, 1, 256);
     juce::MidiBuffer midi;
     const Stereo firstHalf { { input.left.begin(), input.left.begin() + 512 }, { input.right.begin(), input.right.begin() + 512 } };
     const Stereo secondHalf { { input.left.begin() + 512, input.left.end() }, { input.right.begin() + 512, input.right.end() } };
 
-    render (*withEmpty, firstHalf, 256);
-    withEmpty->processBlock (empty, midi);
+    render (*interrupted, firstHalf, 256);
+    interrupted->processBlock (empty, midi);
+    interrupted->processBlock (oneChannel, midi);
     render (*without, firstHalf, 256);
 
-    const auto a = render (*withEmpty, secondHalf, 256);
+    EXPECT_EQ (mono, input.left);
+
+    const auto a = render (*interrupted, secondHalf, 256);
     const auto b = render (*without, secondHalf, 256);
     EXPECT_EQ (a.left, b.left);
     EXPECT_EQ (a.right, b.right);
@@ -376,6 +422,8 @@ TEST (SignalChain, ImpossiblePreparationsAreRefusedAndBlocksPassUntouched)
         { "negative rate", -48000.0, 512 },
         { "NaN rate", std::numeric_limits<double>::quiet_NaN(), 512 },
         { "infinite rate", std::numeric_limits<double>::infinity(), 512 },
+        { "rate below single precision", 1.0e-40, 512 },
+        { "rate whose ramp lengths overflow an int", 1.0e12, 512 },
         { "zero block size", rate, 0 },
         { "negative block size", rate, -64 },
     };

@@ -1,6 +1,8 @@
 #include "ProcessorTestSupport.h"
 #include "processor/ParameterIDs.h"
 
+#include <algorithm>
+#include <functional>
 #include <limits>
 #include <map>
 
@@ -54,9 +56,49 @@ juce::MemoryBlock editedState (const std::function<void (juce::ValueTree&)>& edi
     return streamOf (tree);
 }
 
+// By text: the tree's own look-up would also take an "id" of false or 0.0 as a match.
 juce::ValueTree childFor (const juce::ValueTree& tree, const char* id)
 {
-    return tree.getChildWithProperty ("id", id);
+    for (const auto& child : tree)
+        if (child["id"].isString() && child["id"].toString() == id)
+            return child;
+
+    return {};
+}
+
+/** Where in the tree a number that is not finite stands, or an empty text. */
+std::string nonFiniteNumberIn (const juce::ValueTree& tree)
+{
+    const std::function<bool (const juce::var&)> holdsOne = [&] (const juce::var& value)
+    {
+        if (const auto* elements = value.getArray())
+            return std::any_of (elements->begin(), elements->end(), holdsOne);
+
+        return value.isDouble() && ! std::isfinite (static_cast<double> (value));
+    };
+
+    for (int i = 0; i < tree.getNumProperties(); ++i)
+        if (holdsOne (tree[tree.getPropertyName (i)]))
+            return tree.getType().toString().toStdString() + "." + tree.getPropertyName (i).toString().toStdString();
+
+    for (const auto& child : tree)
+        if (const auto found = nonFiniteNumberIn (child); ! found.empty())
+            return found;
+
+    return {};
+}
+
+/** The bytes with every occurrence of `from` replaced by `to`, a text of the same length. */
+juce::MemoryBlock withBytesReplaced (const juce::MemoryBlock& block, const std::string& from, const std::string& to)
+{
+    std::string bytes (static_cast<const char*> (block.getData()), block.getSize());
+    EXPECT_EQ (from.size(), to.size());
+    EXPECT_NE (bytes.find (from), std::string::npos) << from;
+
+    for (auto at = bytes.find (from); at != std::string::npos; at = bytes.find (from, at + to.size()))
+        bytes.replace (at, from.size(), to);
+
+    return { bytes.data(), bytes.size() };
 }
 } // namespace
 
@@ -279,4 +321,157 @@ TEST (StateRestore, AValidTreeOfAnyTypeReplacesTheState)
     EXPECT_EQ (saved["note"].toString(), "kept");
     EXPECT_TRUE (saved.getChildWithName ("Extra").isValid());
     EXPECT_EQ (saved.getNumChildren(), 14) << "one child per parameter plus the extra one";
+}
+
+TEST (StateRestore, OnlyAChildWhoseIdIsTheParameterIdAsTextDrivesIt)
+{
+    // var's own comparison takes false, 0 or 0.0 as equal to any text: such an "id" must neither
+    // claim every parameter nor make them all fall back to their defaults.
+    const std::pair<const char*, juce::var> ids[] { { "false", false }, { "int 0", 0 }, { "double 0.0", 0.0 } };
+
+    for (const auto& [name, id] : ids)
+    {
+        SCOPED_TRACE (name);
+        const auto state = editedState ([&id = id] (juce::ValueTree& tree) { childFor (tree, "Width").setProperty ("id", id, nullptr); });
+
+        const auto processor = makeProcessor();
+        setParameter (*processor, "Width", 0.25f);
+        restoreState (*processor, state);
+
+        auto expected = nonDefaultValues;
+        expected["Width"] = 0.25f;
+        EXPECT_EQ (allValues (*processor), expected) << "Width has no child; every other parameter has its own";
+
+        const auto saved = treeOf (saveState (*processor));
+        EXPECT_FLOAT_EQ (static_cast<float> (childFor (saved, "Width")["value"]), 0.25f);
+        EXPECT_EQ (saved.getNumChildren(), 14) << "the odd child stays beside the parameters' own";
+    }
+}
+
+TEST (StateRestore, AValueGivenAsTextIsReadAsTheTextFunctionsReadIt)
+{
+    const auto state = editedState ([] (juce::ValueTree& tree)
+    {
+        childFor (tree, "Width").setProperty ("value", "0.5", nullptr);
+        childFor (tree, "Balance").setProperty ("value", " -30 ", nullptr);
+        childFor (tree, "Output Gain").setProperty ("value", "0e99999999999", nullptr);
+        childFor (tree, "Mono Freq").setProperty ("value", "1e4294967298", nullptr); // no 32-bit wrap to 1e2
+    });
+
+    const auto processor = makeProcessor();
+    setParameter (*processor, "Mono Freq", 300.0f);
+    restoreState (*processor, state);
+
+    auto expected = nonDefaultValues;
+    expected["Width"] = 0.5f;
+    expected["Balance"] = -30.0f;
+    expected["Output Gain"] = 0.0f;
+    expected["Mono Freq"] = 300.0f; // infinite: the parameter keeps its value
+    EXPECT_EQ (allValues (*processor), expected);
+
+    for (const auto* id : { "Width", "Balance", "Output Gain", "Mono Freq" })
+        EXPECT_TRUE (childFor (processor->apvts.state, id)["value"].isDouble()) << id << ": the tree keeps the number, not the text";
+}
+
+TEST (StateRestore, NumbersThatAreNotFiniteAreDroppedFromTheRestoredTree)
+{
+    constexpr auto infinity = std::numeric_limits<double>::infinity();
+    constexpr auto nan = std::numeric_limits<double>::quiet_NaN();
+    const auto state = editedState ([&] (juce::ValueTree& tree)
+    {
+        tree.setProperty ("gain", nan, nullptr);
+        tree.setProperty ("level", 1.5, nullptr);
+        tree.setProperty ("ceiling", infinity, nullptr);
+        tree.setProperty ("list", juce::Array<juce::var> { 1.0, juce::Array<juce::var> { juce::var ("two"), -infinity } }, nullptr);
+        tree.setProperty ("names", juce::Array<juce::var> { 1, "two", 3.0 }, nullptr);
+        childFor (tree, "Width").setProperty ("note", -infinity, nullptr);
+        childFor (tree, "Balance").setProperty ("value", juce::Array<juce::var> { 40.0, nan }, nullptr);
+
+        juce::ValueTree extra ("Extra", { { "value", nan }, { "kept", "yes" } });
+        extra.appendChild (juce::ValueTree ("Deep", { { "x", infinity } }), nullptr);
+        tree.appendChild (extra, nullptr);
+        tree.appendChild (juce::ValueTree ("PARAM", { { "id", "No Such Parameter" }, { "value", nan } }), nullptr);
+    });
+
+    const auto processor = makeProcessor();
+    setParameter (*processor, "Balance", 42.0f);
+    const auto output = restoreState (*processor, state);
+
+    auto expected = nonDefaultValues;
+    expected["Balance"] = 42.0f;
+    EXPECT_EQ (allValues (*processor), expected);
+
+    const auto& restored = processor->apvts.state;
+    EXPECT_EQ (nonFiniteNumberIn (restored), "") << "no such number may reach a later save";
+    EXPECT_EQ (static_cast<double> (restored["level"]), 1.5);
+    EXPECT_EQ (restored["names"].size(), 3) << "an array of finite values stays";
+    EXPECT_EQ (restored.getChildWithName ("Extra")["kept"].toString(), "yes");
+    EXPECT_TRUE (restored.getChildWithName ("Extra").getChildWithName ("Deep").isValid());
+    EXPECT_FALSE (restored.hasProperty ("gain"));
+    EXPECT_FALSE (restored.hasProperty ("list"));
+    EXPECT_FALSE (childFor (restored, "Width").hasProperty ("note"));
+
+    EXPECT_EQ (output.find ("Tree isValid: true\n"), 9u);
+    EXPECT_EQ (output.find ("nan"), std::string::npos) << output;
+    EXPECT_EQ (output.find ("inf"), std::string::npos) << output;
+}
+
+TEST (StateSave, TheXmlLineShowsAParameterValueThatIsNotFiniteAsText)
+{
+    // A host can set a parameter to NaN; the framework's number formatting is undefined for it.
+    const auto processor = makeProcessor();
+    parameter (*processor, "Width").setValueNotifyingHost (std::numeric_limits<float>::quiet_NaN());
+
+    CapturedStderr captured;
+    juce::MemoryBlock block;
+    processor->getStateInformation (block);
+    const auto output = captured.take();
+
+    EXPECT_NE (output.find ("<PARAM id=\"Width\" value=\"nan\"/>"), std::string::npos) << output;
+    EXPECT_TRUE (std::isnan (static_cast<double> (childFor (treeOf (block), "Width")["value"])))
+        << "the saved bytes hold what the tree holds; a restore leaves such a value out";
+}
+
+TEST (StateRestore, NamesAndTextsThatAreNotUtf8AreRefused)
+{
+    // The framework would read each of these and then write the name or text back with another
+    // byte count, so that every later save is out of step with itself.
+    const auto saved = saveState (*makeProcessor());
+
+    struct Case { const char* name; juce::MemoryBlock state; };
+    const Case cases[] {
+        { "type name with a Latin-1 byte", withBytesReplaced (saved, "Parameters", "Param\xe9ters") },
+        { "property name with a lead byte and no continuation", withBytesReplaced (saved, "id", "\xc3(") },
+        { "property name with an overlong NUL", withBytesReplaced (saved, "id", "\xc0\x80") },
+        { "string value with a stray byte", withBytesReplaced (saved, "Width", "\xffidth") },
+        { "string value with a surrogate", withBytesReplaced (saved, "Width", "W\xed\xa0\x80h") },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        const auto processor = makeProcessorWithNonDefaultValues();
+        const auto before = saveState (*processor);
+
+        const auto output = restoreState (*processor, c.state);
+
+        EXPECT_EQ (output.find ("Tree isValid: false\n"), 9u);
+        EXPECT_EQ (saveState (*processor), before);
+    }
+}
+
+TEST (StateRestore, TextBeyondAsciiComesBackByteForByte)
+{
+    const auto state = editedState ([] (juce::ValueTree& tree)
+    {
+        tree.setProperty (juce::String::fromUTF8 ("Gr\xc3\xb6\xc3\x9f" "e"), juce::String::fromUTF8 ("\xf0\x9f\x8e\x9a \xef\xbf\xbf \xf4\x8f\xbf\xbf"), nullptr);
+        tree.appendChild (juce::ValueTree (juce::String::fromUTF8 ("\xc3\x84rger")), nullptr);
+    });
+
+    const auto processor = makeProcessor();
+    const auto output = restoreState (*processor, state);
+
+    EXPECT_EQ (output.find ("Tree isValid: true\n"), 9u);
+    EXPECT_EQ (saveState (*processor), state);
+    EXPECT_EQ (allValues (*processor), nonDefaultValues);
 }

@@ -110,6 +110,49 @@ TEST (ValueTreeStreamCheck, RefusesMalformedStreams)
     }
 }
 
+TEST (ValueTreeStreamCheck, TakesOnlyShortestFormUtf8InNamesAndTexts)
+{
+    // A type "T" with a property "n" holding a string, each with the text of a case put in one
+    // place: the framework's writer gives back exactly these bytes only for valid UTF-8.
+    const auto treeWith = [] (const std::string& type, const std::string& name, const std::string& text)
+    {
+        const auto payload = text + '\0';
+        return type + '\0' + "\x01\x01" + name + '\0' + "\x01" + static_cast<char> (payload.size() + 1) + "\x05" + payload + '\0';
+    };
+
+    struct Case { const char* name; std::string text; bool valid; };
+    const Case cases[] {
+        { "ASCII", "Width", true },
+        { "two-byte form", "Gr\xc3\xb6\xc3\x9f" "e", true },
+        { "three-byte form up to U+FFFF", "\xe2\x82\xac \xef\xbf\xbf", true },
+        { "four-byte form up to U+10FFFF", "\xf0\x9f\x8e\x9a \xf4\x8f\xbf\xbf", true },
+        { "stray continuation byte", "a\x80", false },
+        { "lead byte without its continuation", "\xc3(", false },
+        { "sequence cut by the end", "ab\xe2\x82", false },
+        { "overlong NUL", "\xc0\x80", false },
+        { "overlong three-byte form", "\xe0\x80\xaf", false },
+        { "overlong four-byte form", "\xf0\x8f\xbf\xbf", false },
+        { "surrogate", "\xed\xa0\x80", false },
+        { "beyond U+10FFFF", "\xf4\x90\x80\x80", false },
+        { "five-byte lead", "\xf8\x88\x80\x80\x80", false },
+        { "byte 0xff", "\xff", false },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        EXPECT_EQ (holdsTree (treeWith (c.text, "n", "x")), c.valid) << "as a type name";
+        EXPECT_EQ (holdsTree (treeWith ("T", c.text, "x")), c.valid) << "as a property name";
+        EXPECT_EQ (holdsTree (treeWith ("T", "n", c.text)), c.valid) << "as a string value";
+    }
+
+    juce::ValueTree inAnArray ("T", { { "list", juce::Array<juce::var> { 1, juce::String::fromUTF8 ("\xc3\xa9") } } });
+    auto bytes = streamOf (inAnArray);
+    EXPECT_TRUE (holdsTree (bytes));
+    static_cast<char*> (bytes.getData())[bytes.getSize() - 3] = '\x28'; // "\xc3\xa9" becomes "\xc3("
+    EXPECT_FALSE (holdsTree (bytes)) << "a string inside an array";
+}
+
 TEST (ValueTreeStreamCheck, RefusesNestingDeeperThanAnyStateNeeds)
 {
     EXPECT_TRUE (holdsTree (streamOf (nested (20))));
