@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests and runs them all: the test build
 # (every format and every test), then the unit tests again under ASan and UBSan, then the
-# dispatcher's lock tests under ThreadSanitizer.
+# dispatcher's lock tests under ThreadSanitizer, then the fuzz targets' regression inputs and a
+# short fuzzing campaign each.
 set -euo pipefail
 cd "$(dirname "$0")"
 source .ci/packages.sh
