@@ -29,7 +29,7 @@ QUINDLE_BUILD_PACKAGES=(
 
 QUINDLE_BENCH_PACKAGES=(libbenchmark-dev)
 
-QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps x11-utils imagemagick)
+QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps x11-utils imagemagick libxtst-dev)
 
 # QUINDLE_JOBS caps the parallel jobs, e.g. when several builds share one machine.
 quindle_jobs() {
