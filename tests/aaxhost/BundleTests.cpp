@@ -2,6 +2,7 @@
 // exports, and driven by the test host from start-up and registration through instances, their
 // parameters, chunks, audio and editor, to unloading.
 
+#include "ProcessThreads.h"
 #include "aax/support/ChunkBuffer.h"
 #include "common/ChainSignals.h"
 #include "testhost/TestHost.h"
@@ -14,12 +15,14 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 using namespace aaxhost;
 
@@ -554,4 +557,30 @@ TEST_F (LoadedBundle, TheEditorSizesItselfFromTheSavedWidthBeforeTheHostHasAView
         EXPECT_EQ (quindle.instance.uninitializeGUI(), AAX_SUCCESS);
         EXPECT_EQ (quindle.instance.uninitialize(), AAX_SUCCESS);
     }
+}
+
+TEST_F (LoadedBundle, TimerWakeupRunsTheFrameworksMessageLoopAndNothingOfItOutlivesTheLastInstance)
+{
+    const auto threadsBefore = threadNames();
+    {
+        QuindleInstance quindle (host, *effect);
+        ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+        ASSERT_EQ (quindle.instance.initializeGUI (effect->createGUI()), AAX_SUCCESS);
+
+        // The framework starts its timer thread from a message, once its loop runs: the host's
+        // wakeups on its GUI thread run it.
+        const auto timerThreadRuns = [] {
+            const auto names = threadNames();
+            return std::find (names.begin(), names.end(), "JUCE Timer") != names.end();
+        };
+        for (int wakeup = 0; wakeup < 100 && ! timerThreadRuns(); ++wakeup)
+        {
+            EXPECT_EQ (quindle.instance.timerWakeup(), AAX_SUCCESS);
+            std::this_thread::sleep_for (std::chrono::milliseconds (10));
+        }
+        EXPECT_TRUE (timerThreadRuns());
+    }
+
+    EXPECT_EQ (canUnloadNow (host.unknown()), 0);
+    EXPECT_EQ (threadNames(), threadsBefore) << "the bundle runs no thread without an instance";
 }
