@@ -237,7 +237,7 @@ TEST (TestHostInstance, TheGUIFindsItsDataModelAndTheViewIsHandedOverAndTakenBac
     EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
 }
 
-TEST (TestHostInstance, AHostWindowTakesTheGUIsSizeBeforeTheViewOpensAndEverySizeThePlugInAsksFor)
+TEST (TestHostInstance, AHostWindowTakesTheGUIsSizeWhenTheViewOpensAndEverySizeThePlugInAsksFor)
 {
     Host host;
     Instance instance (host);
@@ -253,7 +253,7 @@ TEST (TestHostInstance, AHostWindowTakesTheGUIsSizeBeforeTheViewOpensAndEverySiz
     AAX_Point size { 348.0f, 800.0f };
     EXPECT_EQ (gui->view->SetViewSize (size), AAX_SUCCESS);
     EXPECT_EQ (window.sizes, (std::vector<std::pair<int, int>> { { 700, 305 }, { 700, 305 }, { 800, 348 } }))
-        << "the GUI's own size, then what the GUI asked for when the view opened, then the request";
+        << "what the GUI asked for when the view opened, then the GUI's size, then the request";
 
     EXPECT_EQ (instance.closeView(), AAX_SUCCESS);
     EXPECT_EQ (instance.viewContainer().state.type, AAX_eViewContainer_Type_NULL) << "the window may go";

@@ -132,17 +132,19 @@ namespace aaxhost
 
     AAX_Result Instance::openViewIn (NativeWindow& window)
     {
-        if (mGUI == nullptr)
-            return AAX_ERROR_NOT_INITIALIZED;
+        mViewContainer->showIn (&window);
+        const AAX_Result opened = openView();
+        if (opened != AAX_SUCCESS)
+            return opened;
 
+        // A GUI object may build its contents only once it has a view, so the window takes the
+        // GUI's size after the view is open.
         AAX_Point size { 0.0f, 0.0f };
         const AAX_Result sized = mGUI->GetViewSize (&size);
-        if (sized != AAX_SUCCESS)
-            return sized;
+        if (sized == AAX_SUCCESS)
+            window.resize (static_cast<int> (size.horz), static_cast<int> (size.vert));
 
-        window.resize (static_cast<int> (size.horz), static_cast<int> (size.vert));
-        mViewContainer->showIn (&window);
-        return openView();
+        return sized;
     }
 
     AAX_Result Instance::timerWakeup()

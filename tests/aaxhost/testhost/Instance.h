@@ -73,8 +73,8 @@ namespace aaxhost
         AAX_IACFEffectGUI* gui() const noexcept { return mGUI; }
         /** Hands the GUI object the view container, as the host does when the window opens. */
         AAX_Result openView();
-        /** Opens the view in a real window of the host's, as a host does: the window takes the
-            size the GUI object asks for (GetViewSize), then becomes the view's native view. */
+        /** Opens the view in a real window of the host's, as a host does: the window becomes the
+            view's native view, then takes the size the GUI object answers (GetViewSize). */
         AAX_Result openViewIn (NativeWindow& window);
         /** The host's periodic call on its GUI thread while the GUI object lives. */
         AAX_Result timerWakeup();
