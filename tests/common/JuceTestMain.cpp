@@ -1,9 +1,14 @@
 // Test entry point for every executable that links the plug-in's shared code.
 // HOME is pointed at a fresh temporary folder before JUCE starts, so no test can read or
-// write the user's settings file, and DISPLAY is cleared so every test runs headless.
+// write the user's settings file, and DISPLAY is cleared so every test runs headless; an
+// executable built with QUINDLE_TEST_OWN_X_SERVER gets an Xvfb server of its own instead.
 
 #include <juce_events/juce_events.h>
 #include <gtest/gtest.h>
+
+#if QUINDLE_TEST_OWN_X_SERVER
+ #include "common/x11/X11TestSupport.h"
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -39,10 +44,30 @@ private:
 class JuceEnvironment : public ::testing::Environment
 {
 public:
-    void SetUp() override    { juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
-    void TearDown() override { juce.reset(); }
+    void SetUp() override
+    {
+       #if QUINDLE_TEST_OWN_X_SERVER
+        // Started only when tests run, not when CTest lists them.
+        server = std::make_unique<x11test::VirtualServer>();
+        setenv ("DISPLAY", server->displayName().c_str(), 1);
+        x11test::ignoreErrors();
+       #endif
+
+        juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
+    }
+
+    void TearDown() override
+    {
+        juce.reset();
+       #if QUINDLE_TEST_OWN_X_SERVER
+        server.reset();
+       #endif
+    }
 
 private:
+   #if QUINDLE_TEST_OWN_X_SERVER
+    std::unique_ptr<x11test::VirtualServer> server;
+   #endif
     std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juce;
 };
 } // namespace

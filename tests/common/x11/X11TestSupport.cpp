@@ -11,7 +11,9 @@
 #include <stdexcept>
 #include <thread>
 #include <utility>
+#include <fcntl.h>
 #include <unistd.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 
 namespace x11test
@@ -26,14 +28,22 @@ VirtualServer::VirtualServer (int width, int height)
 
     const auto readEnd = pipeEnds[0], writeEnd = pipeEnds[1];
     const auto screen = std::to_string (width) + "x" + std::to_string (height) + "x24";
-    const auto fd = std::to_string (writeEnd);
 
     pid = fork();
 
     if (pid == 0)
     {
-        close (readEnd);
-        execlp ("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
+        // The server dies with the test, and holds none of its descriptors: a server left
+        // holding the test's output would keep CTest waiting for the end of it.
+        prctl (PR_SET_PDEATHSIG, SIGTERM);
+        dup2 (writeEnd, 3);
+        const auto nowhere = open ("/dev/null", O_RDWR);
+        dup2 (nowhere, 0);
+        dup2 (nowhere, 1);
+        dup2 (nowhere, 2);
+        close_range (4, ~0u, 0);
+
+        execlp ("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten", "tcp",
                 static_cast<char*> (nullptr));
         _exit (127);
     }
@@ -67,6 +77,11 @@ VirtualServer::~VirtualServer()
 {
     kill (pid, SIGTERM);
     waitpid (pid, nullptr, 0);
+}
+
+void ignoreErrors()
+{
+    XSetErrorHandler ([] (Display*, XErrorEvent*) { return 0; });
 }
 
 //==============================================================================

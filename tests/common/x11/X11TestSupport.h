@@ -60,6 +60,12 @@ private:
     std::string name;
 };
 
+/** Replaces Xlib's default error handler, which ends the process, by one that ignores errors, as
+    a host does for the plug-ins it loads: JUCE installs no handler of its own inside a plug-in,
+    and without a window manager it asks for properties of atoms that do not exist. Process-wide;
+    call it before the code under test opens its display. */
+void ignoreErrors();
+
 //==============================================================================
 /** A connection of the test's own to an X server that offers XTest. */
 class Connection
