@@ -1,7 +1,8 @@
 // Test entry point for every executable that links the plug-in's shared code.
 // HOME is pointed at a fresh temporary folder before JUCE starts, so no test can read or
-// write the user's settings file, and DISPLAY is cleared so every test runs headless; an
-// executable built with QUINDLE_TEST_OWN_X_SERVER gets an Xvfb server of its own instead.
+// write the user's settings file, and DISPLAY names a display that cannot exist so every test
+// runs headless (JUCE tries :0 without one); an executable built with QUINDLE_TEST_OWN_X_SERVER
+// gets an Xvfb server of its own instead.
 
 #include <juce_events/juce_events.h>
 #include <gtest/gtest.h>
@@ -74,7 +75,7 @@ private:
 
 int main (int argc, char** argv)
 {
-    unsetenv ("DISPLAY");
+    setenv ("DISPLAY", QUINDLE_NO_DISPLAY, 1);
     const TemporaryHome home;
 
     ::testing::InitGoogleTest (&argc, argv);

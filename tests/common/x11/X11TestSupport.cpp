@@ -19,17 +19,20 @@
 namespace x11test
 {
 //==============================================================================
-VirtualServer::VirtualServer (int width, int height)
+namespace
+{
+// Starts Xvfb on display `number` and waits until it takes connections; -1 as the process id
+// when it does not start (the number is taken, or there is no Xvfb).
+pid_t startServer (int number, const std::string& screen)
 {
     int pipeEnds[2];
 
     if (pipe (pipeEnds) != 0)
-        throw std::runtime_error ("cannot make a pipe for Xvfb");
+        return -1;
 
     const auto readEnd = pipeEnds[0], writeEnd = pipeEnds[1];
-    const auto screen = std::to_string (width) + "x" + std::to_string (height) + "x24";
-
-    pid = fork();
+    const auto display = ":" + std::to_string (number);
+    const auto pid = fork();
 
     if (pid == 0)
     {
@@ -43,34 +46,46 @@ VirtualServer::VirtualServer (int width, int height)
         dup2 (nowhere, 2);
         close_range (4, ~0u, 0);
 
-        execlp ("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-                static_cast<char*> (nullptr));
+        execlp ("Xvfb", "Xvfb", display.c_str(), "-displayfd", "3", "-screen", "0", screen.c_str(),
+                "-nolisten", "tcp", static_cast<char*> (nullptr));
         _exit (127);
     }
 
     close (writeEnd);
 
-    // The server writes its display number, then a newline, once it takes connections.
-    std::string number;
+    // The server writes its display number and a newline once it takes connections; a server
+    // that cannot start closes the pipe without a word.
     char c = 0;
-
-    while (pid > 0 && read (readEnd, &c, 1) == 1 && c != '\n')
-        number += c;
-
+    const auto ready = pid > 0 && read (readEnd, &c, 1) == 1;
     close (readEnd);
 
-    if (pid < 0 || number.empty())
+    if (pid > 0 && ! ready)
+        waitpid (pid, nullptr, 0);
+
+    return ready ? pid : -1;
+}
+} // namespace
+
+VirtualServer::VirtualServer (int width, int height)
+{
+    // Far from :0, which JUCE (and Xlib's users generally) fall back to without a DISPLAY, and
+    // spread by process id so that parallel tests seldom try the same number; Xvfb's lock file
+    // settles the rest.
+    const auto screen = std::to_string (width) + "x" + std::to_string (height) + "x24";
+    const auto first = 200 + static_cast<int> (getpid() % 800);
+
+    for (int number = first; number < first + 64; ++number)
     {
+        pid = startServer (number, screen);
+
         if (pid > 0)
         {
-            kill (pid, SIGTERM);
-            waitpid (pid, nullptr, 0);
+            name = ":" + std::to_string (number);
+            return;
         }
-
-        throw std::runtime_error ("Xvfb did not start (is the xvfb package installed?)");
     }
 
-    name = ":" + number;
+    throw std::runtime_error ("Xvfb did not start (is the xvfb package installed?)");
 }
 
 VirtualServer::~VirtualServer()

@@ -39,8 +39,9 @@ namespace x11test
 using WindowId = unsigned long;
 
 //==============================================================================
-/** An Xvfb server started for this process on a display number the server picks itself
-    (-displayfd), so tests running in parallel never race for one. Stopped when destroyed. */
+/** An Xvfb server of this process's own, on a free display number well away from :0, so that
+    tests in parallel never share one and code that falls back to :0 never finds it. Stopped
+    when destroyed, and when the process ends without destroying it. */
 class VirtualServer
 {
 public:
