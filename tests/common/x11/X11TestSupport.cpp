@@ -53,10 +53,16 @@ pid_t startServer (int number, const std::string& screen)
 
     close (writeEnd);
 
-    // The server writes its display number and a newline once it takes connections; a server
+    // The server writes its display number and a newline once it takes connections, and ends
+    // itself when it cannot write all of it, so the pipe stays open until the newline. A server
     // that cannot start closes the pipe without a word.
+    std::string written;
     char c = 0;
-    const auto ready = pid > 0 && read (readEnd, &c, 1) == 1;
+
+    while (pid > 0 && read (readEnd, &c, 1) == 1 && c != '\n')
+        written += c;
+
+    const auto ready = c == '\n' && written == std::to_string (number);
     close (readEnd);
 
     if (pid > 0 && ! ready)
@@ -104,7 +110,7 @@ Connection::Connection (const char* displayName)
     : connection (XOpenDisplay (displayName))
 {
     if (connection == nullptr)
-        throw std::runtime_error ("cannot open the X display");
+        throw std::runtime_error (std::string ("cannot open the X display ") + XDisplayName (displayName));
 
     int eventBase = 0, errorBase = 0, major = 0, minor = 0;
 
@@ -133,9 +139,10 @@ void Connection::sync() const
 //==============================================================================
 namespace
 {
+// Once the server has handled the request, the event it made is queued for its client.
 void send (const Connection& x)
 {
-    XFlush (x.display());
+    x.sync();
 }
 
 void sendKey (const Connection& x, unsigned long key, bool press)

@@ -17,9 +17,9 @@
 //     x11test::click (x, at.x, at.y, x11test::alt);
 //     x11test::readPixels (x, window).pixel (20, 30);
 //
-// Every event is sent to the server at once (the request buffer is flushed). The server hands it
-// to whichever client owns the window under the pointer, or has the keyboard focus; an in-process
-// toolkit sees it only once its own event loop runs, so a test runs that loop after each step.
+// Each call returns once the server has handled its events and queued them for whichever client
+// owns the window under the pointer, or has the keyboard focus; an in-process toolkit sees them
+// only once its own event loop runs, so a test runs that loop after each step.
 // Nothing here is thread-safe: use one Connection from one thread.
 
 #include <array>
