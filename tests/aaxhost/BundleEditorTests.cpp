@@ -9,6 +9,7 @@
 #include "LoadedBundle.h"
 #include "PngFile.h"
 #include "ProcessThreads.h"
+#include "StandardErrorToFile.h"
 #include "X11HostWindow.h"
 #include "common/ChainSignals.h"
 #include "AAX_IACFEffectGUI.h"
@@ -19,7 +20,6 @@
 #include <functional>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <thread>
 
 using namespace bundletest;
@@ -113,6 +113,10 @@ namespace
             setenv ("DISPLAY", server->displayName().c_str(), 1);
             desktop = std::make_unique<x11test::Connection>();
             makeWindowManagerAtoms (*desktop);
+
+            // A sanitizer's runtime starts a thread of its own with the process's first thread:
+            // here, before any test counts the threads.
+            std::thread ([] {}).join();
         }
 
         static void TearDownTestSuite()
@@ -125,17 +129,21 @@ namespace
         void SetUp() override
         {
             threadsBeforeLoading = threadNames();
-            ::testing::internal::CaptureStderr();
+            const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+            const auto logFile = std::string (QUINDLE_TEST_OUTPUT_DIR "/aax-editor-") + test->name() + ".log";
+            std::cout << "Standard error goes to " << logFile << std::endl;
+            standardError = std::make_unique<StandardErrorToFile> (logFile);
             LoadedBundle::SetUp();
         }
 
         void TearDown() override
         {
             LoadedBundle::TearDown();
-            const auto log = ::testing::internal::GetCapturedStderr();
+            const auto log = standardError->text();
+            standardError.reset();
             EXPECT_EQ (log.find ("JUCE Assertion failure"), std::string::npos);
-            if (HasFailure())
-                std::cerr << "What the bundle wrote:\n" << log;
+            if (HasFailure() || log.find ("Sanitizer") != std::string::npos)
+                std::cout << "What the bundle wrote:\n" << log;
             EXPECT_EQ (threadNames(), threadsBeforeLoading) << "nothing of the bundle runs on";
             EXPECT_EQ (xErrors.errors(), std::vector<std::string>()) << "X errors";
         }
@@ -204,6 +212,7 @@ namespace
 
         static std::unique_ptr<x11test::VirtualServer> server;
         static std::unique_ptr<x11test::Connection> desktop;   // stands in for the window manager
+        std::unique_ptr<StandardErrorToFile> standardError;
         const X11ErrorLog xErrors;
         const HomeWithSavedWidth home { std::nullopt };
         const x11test::Connection x;
@@ -221,17 +230,6 @@ namespace
     {
         ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
         ASSERT_EQ (quindle.instance.initializeGUI (effect.createGUI()), AAX_SUCCESS);
-    }
-
-    /** The settings file's stored width, "" when there is none. */
-    std::string savedWidth()
-    {
-        std::ifstream file (std::filesystem::path (std::getenv ("HOME")) / "Norvane" / "Quindle" / "Quindle.config");
-        std::stringstream text;
-        text << file.rdbuf();
-        const std::string contents = text.str(), key = "name=\"size-x\" val=\"";
-        const auto at = contents.find (key);
-        return at == std::string::npos ? "" : contents.substr (at + key.size(), contents.find ('"', at + key.size()) - at - key.size());
     }
 } // namespace
 
@@ -417,8 +415,8 @@ TEST_F (EditorInHostWindow, TwoEditorsAtOnceAWidthTheUserGivesOneIsSavedAndTheOt
         EXPECT_EQ (sizeOf (x, editorWindowIn (firstWindow)).width, width);
         EXPECT_EQ (sizeOf (x, editorWindowIn (firstWindow)).height, sizeOf (x, firstWindow.id()).height);
 
-        EXPECT_TRUE (runGUIUntil (both, [&] { return savedWidth() == std::to_string (width); }))
-            << "the settings file holds " << savedWidth();
+        EXPECT_TRUE (runGUIUntil (both, [&] { return home.storedWidth() == std::to_string (width); }))
+            << "the settings file holds " << home.storedWidth();
         EXPECT_TRUE (runGUIUntil (both, [&] { return sizeOf (x, secondWindow.id()).width == width; }))
             << "the second editor did not take the width at its poll";
         EXPECT_EQ (sizeOf (x, secondWindow.id()).height, heightForWidth (width));

@@ -374,3 +374,27 @@ TEST_F (LoadedBundle, TimerWakeupRunsTheFrameworksMessageLoopAndNothingOfItOutli
     EXPECT_EQ (canUnloadNow (host.unknown()), 0);
     EXPECT_EQ (threadNames(), threadsBefore) << "the bundle runs no thread without an instance";
 }
+
+TEST_F (LoadedBundle, WithoutAViewTheEditorLeavesAWidthSavedElsewhereAlone)
+{
+    // The host's wakeups run the editor's poll while the host has not attached a view yet. The
+    // framework's wrapper would hand a resize of the editor to the missing view, so the editor
+    // must leave a width another instance saved until it is in the host's window.
+    const HomeWithSavedWidth home (std::nullopt);
+    QuindleInstance quindle (host, *effect);
+    ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+    ASSERT_EQ (quindle.instance.initializeGUI (effect->createGUI()), AAX_SUCCESS);
+
+    home.store ("900");
+    const auto pastTheNextPoll = std::chrono::steady_clock::now() + std::chrono::milliseconds (1500);
+    while (std::chrono::steady_clock::now() < pastTheNextPoll)
+    {
+        EXPECT_EQ (quindle.instance.timerWakeup(), AAX_SUCCESS);
+        std::this_thread::sleep_for (std::chrono::milliseconds (10));
+    }
+
+    AAX_Point size { 0.0f, 0.0f };
+    EXPECT_EQ (quindle.instance.gui()->GetViewSize (&size), AAX_SUCCESS);
+    EXPECT_EQ (size.horz, 700.0f);
+    EXPECT_EQ (home.storedWidth(), "900") << "and nothing was written back";
+}

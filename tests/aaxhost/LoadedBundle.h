@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -179,13 +180,7 @@ namespace bundletest
             setenv ("HOME", home.c_str(), 1);
 
             if (savedWidth.has_value())
-            {
-                const auto folder = home / "Norvane" / "Quindle";
-                std::filesystem::create_directories (folder);
-                std::ofstream (folder / "Quindle.config")
-                    << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<PROPERTIES>\n  <VALUE name=\"size-x\" val=\""
-                    << *savedWidth << "\"/>\n</PROPERTIES>\n";
-            }
+                store (*savedWidth);
         }
 
         ~HomeWithSavedWidth()
@@ -199,7 +194,31 @@ namespace bundletest
             std::filesystem::remove_all (home, ignored);
         }
 
+        /** Writes a settings file holding this width, as another instance's save does. */
+        void store (const std::string& width) const
+        {
+            std::filesystem::create_directories (settingsFile().parent_path());
+            std::ofstream (settingsFile())
+                << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<PROPERTIES>\n  <VALUE name=\"size-x\" val=\""
+                << width << "\"/>\n</PROPERTIES>\n";
+        }
+
+        /** The width the settings file holds, empty when there is none. */
+        std::string storedWidth() const
+        {
+            std::ifstream file (settingsFile());
+            const std::string contents { std::istreambuf_iterator<char> (file), {} }, key = "name=\"size-x\" val=\"";
+            const auto start = contents.find (key);
+            if (start == std::string::npos)
+                return {};
+
+            const auto from = start + key.size();
+            return contents.substr (from, contents.find ('"', from) - from);
+        }
+
     private:
+        std::filesystem::path settingsFile() const { return home / "Norvane" / "Quindle" / "Quindle.config"; }
+
         std::filesystem::path home;
         std::optional<std::string> previousHome;
     };
