@@ -12,11 +12,12 @@
 #include "StandardErrorToFile.h"
 #include "X11HostWindow.h"
 #include "common/ChainSignals.h"
-#include "AAX_IACFEffectGUI.h"
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <iostream>
 #include <memory>
