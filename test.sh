@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests and runs them all: the test build
 # (every format and every test), then the unit tests again under ASan and UBSan, then the
-# dispatcher's lock tests under ThreadSanitizer, then the fuzz targets' regression inputs and a
-# short fuzzing campaign each.
+# dispatcher's lock tests and the AAX bundle's editor road under ThreadSanitizer, then the fuzz
+# targets' regression inputs and a short fuzzing campaign each.
 set -euo pipefail
 cd "$(dirname "$0")"
 source .ci/packages.sh
@@ -21,10 +21,12 @@ cmake --build build-asan -j "$jobs" --target quindle_unit_tests
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
 
-echo "== Lock tests under ThreadSanitizer"
+echo "== Lock tests and the AAX editor road under ThreadSanitizer"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUINDLE_BUILD_TESTS=ON -DQUINDLE_TSAN=ON
-cmake --build build-tsan -j "$jobs" --target AAXDispatcherLockTests
-TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+cmake --build build-tsan -j "$jobs" --target AAXDispatcherLockTests QuindleAAXBundleEditorTests
+# A report fails its test through ThreadSanitizer's exit code once the test has finished and
+# cleaned up after itself (an X server of its own among it), rather than ending it on the spot.
+TSAN_OPTIONS=second_deadlock_stack=1 \
     ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L tsan
 
 echo "== Fuzz targets: their regression inputs, then 30 seconds of fuzzing each"

@@ -2,7 +2,8 @@
 # unmodified, compiled against our AAX library (AAX/) and linked with the plug-in's shared code
 # into a bundle laid out as JUCE lays out the Linux VST3:
 #   <artefacts>/<config>/AAX/Quindle.aaxplugin/Contents/x86_64-linux/Quindle.so
-# The bundle exports only the seven ACF entry points.
+# The bundle exports only the seven ACF entry points. On Linux it also runs JUCE's message loop
+# on the host's GUI thread (aaxbundle/LinuxMessageLoop.cpp), which on macOS is the host's.
 
 set(QUINDLE_AAX_EXPORTS_MAP "${CMAKE_CURRENT_LIST_DIR}/AAXBundleExports.map")
 
@@ -77,7 +78,7 @@ function(quindle_add_aax_bundle shared_code_target)
     # the overlay's settings header. It compiles only where it is told it is included from the
     # macOS unit or built for Windows; JUCE_INCLUDED_AAX_IN_MM says so here.
     set(wrapper_unit "${overlay_dir}/juce_audio_plugin_client/juce_audio_plugin_client_AAX.cpp")
-    add_library(${target} MODULE "${wrapper_unit}")
+    add_library(${target} MODULE "${wrapper_unit}" "${PROJECT_SOURCE_DIR}/aaxbundle/LinuxMessageLoop.cpp")
     # JUCE's wrapper is written for clang and MSVC, which it tells to accept its four-character
     # literals; GCC is told here, along with the sign conversions of its meter IDs.
     set_source_files_properties("${wrapper_unit}" PROPERTIES COMPILE_OPTIONS "-Wno-multichar;-Wno-sign-conversion")

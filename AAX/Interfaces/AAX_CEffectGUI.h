@@ -60,6 +60,13 @@ public:
     AAX_IEffectParameters* GetEffectParameters();
     const AAX_IEffectParameters* GetEffectParameters() const;
 
+    /** What TimerWakeup runs besides answering 0. The host calls TimerWakeup periodically on
+        its GUI thread; where no run loop of the host's delivers the plug-in framework's
+        events (Linux), the bundle names here what delivers them. One hook per process, null
+        (the default) for none; set it before the host can call TimerWakeup. */
+    using TimerWakeupHook = void (*)();
+    static void SetTimerWakeupHook (TimerWakeupHook hook) noexcept;
+
 private:
     void ReleaseEffectParameters();
 

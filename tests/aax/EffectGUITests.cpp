@@ -383,6 +383,23 @@ TEST (EffectGUI, TheBaseAnswersTheHostsOtherCalls)
     gui->Release();
 }
 
+TEST (EffectGUI, TimerWakeupRunsTheHookTheBundleSetAndStillAnswersZero)
+{
+    static int wakeups;
+    wakeups = 0;
+    HeldGUI held;
+
+    AAX_CEffectGUI::SetTimerWakeupHook ([] { ++wakeups; });
+    EXPECT_EQ (held->TimerWakeup(), AAX_SUCCESS);
+    EXPECT_EQ (held->TimerWakeup(), AAX_SUCCESS);
+    EXPECT_EQ (wakeups, 2) << "once per wakeup";
+
+    AAX_CEffectGUI::SetTimerWakeupHook (nullptr);
+    EXPECT_EQ (held->TimerWakeup(), AAX_SUCCESS);
+    EXPECT_EQ (wakeups, 2) << "without a hook nothing runs";
+    EXPECT_TRUE (held->calls.empty());
+}
+
 TEST (EffectGUI, EachGUIObjectIsCountedWhileItLives)
 {
     const int32_t before = CACFUnknown::m_ActiveObjects.load();

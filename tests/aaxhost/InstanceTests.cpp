@@ -16,7 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -127,8 +130,23 @@ namespace
             return AAX_SUCCESS;
         }
 
+        AAX_Result GetViewSize (AAX_Point* size) const override
+        {
+            *size = { 305.0f, 700.0f };
+            return AAX_SUCCESS;
+        }
+
         AAX_IACFEffectParameters* dataModel = nullptr;
         AAX_IACFViewContainer* view = nullptr;
+    };
+
+    /** A window of the host's that records the sizes it was given. */
+    struct RecordingWindow : NativeWindow
+    {
+        void* nativeView() const override { return reinterpret_cast<void*> (std::uintptr_t { 0x4a00007 }); }
+        void resize (int width, int height) override { sizes.emplace_back (width, height); }
+
+        std::vector<std::pair<int, int>> sizes;
     };
 }
 
@@ -217,6 +235,31 @@ TEST (TestHostInstance, TheGUIFindsItsDataModelAndTheViewIsHandedOverAndTakenBac
 
     EXPECT_EQ (guiLifetime, aaxtest::EventLog { "destroyed" });
     EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
+}
+
+TEST (TestHostInstance, AHostWindowTakesTheGUIsSizeWhenTheViewOpensAndEverySizeThePlugInAsksFor)
+{
+    Host host;
+    Instance instance (host);
+    auto* gui = new LinkedGUI;
+    ASSERT_EQ (instance.initialize (new AutomatedEffect), AAX_SUCCESS);
+    ASSERT_EQ (instance.initializeGUI (gui), AAX_SUCCESS);
+    RecordingWindow window;
+
+    ASSERT_EQ (instance.openViewIn (window), AAX_SUCCESS);
+    ASSERT_NE (gui->view, nullptr);
+    EXPECT_EQ (gui->view->GetType(), AAX_eViewContainer_Type_HWND);
+    EXPECT_EQ (gui->view->GetPtr(), window.nativeView());
+    AAX_Point size { 348.0f, 800.0f };
+    EXPECT_EQ (gui->view->SetViewSize (size), AAX_SUCCESS);
+    EXPECT_EQ (window.sizes, (std::vector<std::pair<int, int>> { { 700, 305 }, { 700, 305 }, { 800, 348 } }))
+        << "what the GUI asked for when the view opened, then the GUI's size, then the request";
+
+    EXPECT_EQ (instance.closeView(), AAX_SUCCESS);
+    EXPECT_EQ (instance.viewContainer().state.type, AAX_eViewContainer_Type_NULL) << "the window may go";
+    EXPECT_EQ (instance.viewContainer().state.nativeView, nullptr);
+    EXPECT_EQ (instance.openView(), AAX_SUCCESS);
+    EXPECT_EQ (window.sizes.size(), 3u) << "a view without the window leaves it alone";
 }
 
 TEST (TestHostInstance, PageTableUpdateGivesTheDataModelAFreshHostTable)

@@ -130,13 +130,37 @@ namespace aaxhost
         return mGUI->SetViewContainer (mViewContainer->unknown());
     }
 
+    AAX_Result Instance::openViewIn (NativeWindow& window)
+    {
+        mViewContainer->showIn (&window);
+        const AAX_Result opened = openView();
+        if (opened != AAX_SUCCESS)
+            return opened;
+
+        // A GUI object may build its contents only once it has a view, so the window takes the
+        // GUI's size after the view is open.
+        AAX_Point size { 0.0f, 0.0f };
+        const AAX_Result sized = mGUI->GetViewSize (&size);
+        if (sized == AAX_SUCCESS)
+            window.resize (static_cast<int> (size.horz), static_cast<int> (size.vert));
+
+        return sized;
+    }
+
+    AAX_Result Instance::timerWakeup()
+    {
+        return mGUI != nullptr ? mGUI->TimerWakeup() : AAX_ERROR_NOT_INITIALIZED;
+    }
+
     AAX_Result Instance::closeView()
     {
         if (mGUI == nullptr)
             return AAX_ERROR_NOT_INITIALIZED;
 
         mViewOpen = false;
-        return mGUI->SetViewContainer (nullptr);
+        const AAX_Result result = mGUI->SetViewContainer (nullptr);
+        mViewContainer->showIn (nullptr);   // the host's window may go now
+        return result;
     }
 
     AAX_Result Instance::uninitializeGUI()

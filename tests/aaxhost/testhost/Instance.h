@@ -14,6 +14,7 @@ namespace aaxhost
     class Controller;
     class Host;
     class HostObject;
+    class NativeWindow;
     class PageTable;
     class PageTableController;
     class Transport;
@@ -72,7 +73,13 @@ namespace aaxhost
         AAX_IACFEffectGUI* gui() const noexcept { return mGUI; }
         /** Hands the GUI object the view container, as the host does when the window opens. */
         AAX_Result openView();
-        /** Takes the view container away (SetViewContainer with null). */
+        /** Opens the view in a real window of the host's, as a host does: the window becomes the
+            view's native view, then takes the size the GUI object answers (GetViewSize). */
+        AAX_Result openViewIn (NativeWindow& window);
+        /** The host's periodic call on its GUI thread while the GUI object lives. */
+        AAX_Result timerWakeup();
+        /** Takes the view container away (SetViewContainer with null) and with it any window
+            of the host's. */
         AAX_Result closeView();
         AAX_Result uninitializeGUI();
 

@@ -26,7 +26,12 @@ namespace aaxhost
 
         AAX_Result SetViewSize (AAX_Point& size) override
         {
-            return change ("SetViewSize", [&] { owner().mViewSizes.push_back (size); });
+            const AAX_Result result = change ("SetViewSize", [&] { owner().mViewSizes.push_back (size); });
+
+            if (result == AAX_SUCCESS && owner().mWindow != nullptr)
+                owner().mWindow->resize (static_cast<int> (size.horz), static_cast<int> (size.vert));
+
+            return result;
         }
 
         AAX_Result HandleParameterMouseDown (AAX_CParamID id, uint32_t modifiers) override { return mouse ("HandleParameterMouseDown", &id, 1, modifiers); }
@@ -73,6 +78,13 @@ namespace aaxhost
     }
 
     ViewContainer::~ViewContainer() = default;
+
+    void ViewContainer::showIn (NativeWindow* window)
+    {
+        mWindow = window;
+        state.type = window != nullptr ? AAX_eViewContainer_Type_HWND : AAX_eViewContainer_Type_NULL;
+        state.nativeView = window != nullptr ? window->nativeView() : nullptr;
+    }
 
     std::vector<AAX_Point> ViewContainer::viewSizes() const
     {

@@ -8,7 +8,13 @@
 #include "AAX_VTransport.h"
 #include "AAX_VViewContainer.h"
 
+#include <atomic>
 #include <utility>
+
+namespace
+{
+    std::atomic<AAX_CEffectGUI::TimerWakeupHook> sTimerWakeupHook { nullptr };
+}
 
 AAX_CEffectGUI::AAX_CEffectGUI() = default;
 
@@ -90,6 +96,9 @@ AAX_Result AAX_CEffectGUI::Draw (AAX_Rect*)
 
 AAX_Result AAX_CEffectGUI::TimerWakeup()
 {
+    if (const auto hook = sTimerWakeupHook.load())
+        hook();
+
     return AAX_SUCCESS;
 }
 
@@ -156,6 +165,11 @@ AAX_IEffectParameters* AAX_CEffectGUI::GetEffectParameters()
 const AAX_IEffectParameters* AAX_CEffectGUI::GetEffectParameters() const
 {
     return mEffectParameters;
+}
+
+void AAX_CEffectGUI::SetTimerWakeupHook (TimerWakeupHook hook) noexcept
+{
+    sTimerWakeupHook.store (hook);
 }
 
 void AAX_CEffectGUI::ReleaseEffectParameters()
