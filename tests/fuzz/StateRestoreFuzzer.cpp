@@ -4,6 +4,7 @@
 // by the stream check and, restored elsewhere, gives back every value and the same bytes.
 
 #include "ProcessorFuzzing.h"
+#include "common/NonFiniteNumbers.h"
 
 #include "processor/LeadingNumber.h"
 #include "processor/PluginProcessor.h"
@@ -18,6 +19,7 @@
 namespace
 {
 using namespace quindle::fuzz;
+using namespace quindle::test;
 using Values = std::array<float, 13>;
 
 std::unique_ptr<QuindleAudioProcessor> processorAwayFromDefaults()
@@ -77,23 +79,6 @@ bool restore (QuindleAudioProcessor& processor, const void* data, size_t size)
     const auto accepted = lines.find ("\nTree isValid: true\n") != std::string::npos;
     check (accepted || lines.find ("\nTree isValid: false\n") != std::string::npos, "a restore says whether it took the tree", lines);
     return accepted;
-}
-
-bool holdsNonFiniteNumber (const juce::var& value)
-{
-    if (const auto* elements = value.getArray())
-        return std::any_of (elements->begin(), elements->end(), holdsNonFiniteNumber);
-
-    return value.isDouble() && ! std::isfinite (static_cast<double> (value));
-}
-
-bool treeHoldsNonFiniteNumber (const juce::ValueTree& tree)
-{
-    for (int i = 0; i < tree.getNumProperties(); ++i)
-        if (holdsNonFiniteNumber (tree[tree.getPropertyName (i)]))
-            return true;
-
-    return std::any_of (tree.begin(), tree.end(), treeHoldsNonFiniteNumber);
 }
 
 // What a restore of the tree must leave in each parameter: the value of the last child whose
@@ -184,7 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     const auto values = valuesOf (*processor);
     const auto expected = expectedAfterRestoring (tree, *processor, present);
     check (nearlyEqual (values, expected), "each parameter takes the value of its own child", "got " + describe (values) + "\nexpected " + describe (expected));
-    check (! treeHoldsNonFiniteNumber (processor->apvts.state), "the restored tree holds no number that is not finite");
+    const auto nonFinite = nonFiniteNumberIn (processor->apvts.state);
+    check (nonFinite.empty(), "the restored tree holds no number that is not finite", nonFinite);
 
     const auto saved = save (*processor);
     check (holdsCompleteValueTree (saved.getData(), saved.getSize()), "a save is accepted by the stream check");

@@ -1,4 +1,5 @@
 #include "ProcessorTestSupport.h"
+#include "common/NonFiniteNumbers.h"
 #include "processor/ParameterIDs.h"
 
 #include <algorithm>
@@ -62,28 +63,6 @@ juce::ValueTree childFor (const juce::ValueTree& tree, const char* id)
     for (const auto& child : tree)
         if (child["id"].isString() && child["id"].toString() == id)
             return child;
-
-    return {};
-}
-
-/** Where in the tree a number that is not finite stands, or an empty text. */
-std::string nonFiniteNumberIn (const juce::ValueTree& tree)
-{
-    const std::function<bool (const juce::var&)> holdsOne = [&] (const juce::var& value)
-    {
-        if (const auto* elements = value.getArray())
-            return std::any_of (elements->begin(), elements->end(), holdsOne);
-
-        return value.isDouble() && ! std::isfinite (static_cast<double> (value));
-    };
-
-    for (int i = 0; i < tree.getNumProperties(); ++i)
-        if (holdsOne (tree[tree.getPropertyName (i)]))
-            return tree.getType().toString().toStdString() + "." + tree.getPropertyName (i).toString().toStdString();
-
-    for (const auto& child : tree)
-        if (const auto found = nonFiniteNumberIn (child); ! found.empty())
-            return found;
 
     return {};
 }
