@@ -189,12 +189,18 @@ QuindleAudioProcessor::QuindleAudioProcessor()
                                        .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
       apvts (*this, nullptr, stateType, createParameterLayout())
 {
+    // First of the processor's listeners, so the last to be told of a change.
+    addListener (&heldValueAnnouncer);
+
     // Reads the file at once if it exists; a missing file is only created by a later save.
     propertiesFile = std::make_shared<juce::PropertiesFile> (settingsFileOptions());
     writeDiagnosticLine ("Props path: " + propertiesFile->getFile().getFullPathName());
 }
 
-QuindleAudioProcessor::~QuindleAudioProcessor() = default;
+QuindleAudioProcessor::~QuindleAudioProcessor()
+{
+    removeListener (&heldValueAnnouncer);
+}
 
 //==============================================================================
 juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::createParameterLayout()
@@ -206,35 +212,35 @@ juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::creat
     const auto idOf = [] (const char* parameterId) { return juce::ParameterID { parameterId, versionHint }; };
     const auto addSwitch = [&] (const char* parameterId, const char* name, bool defaultOn)
     {
-        layout.add (std::make_unique<juce::AudioParameterBool> (idOf (parameterId), name, defaultOn));
+        layout.add (std::make_unique<InRangeParameter<juce::AudioParameterBool>> (idOf (parameterId), name, defaultOn));
     };
 
     const juce::StringArray midSideChoices { "M and S", "M Solo", "S Solo" };
-    layout.add (std::make_unique<juce::AudioParameterChoice> (idOf (inputMidSide), "In M/S", midSideChoices, 0));
+    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterChoice>> (idOf (inputMidSide), "In M/S", midSideChoices, 0));
     addSwitch (leftEnabled, "In L", true);
     addSwitch (rightEnabled, "In R", true);
     addSwitch (phaseFlipLeft, "In L Phase Flip", false);
     addSwitch (phaseFlipRight, "In R Phase Flip", false);
     addSwitch (stereoSwap, "In Stereo Swap", false);
     addSwitch (inputMono, "In Mono", false);
-    layout.add (std::make_unique<juce::AudioParameterInt> (
+    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterInt>> (
         idOf (balance), "Balance", -balanceLimit, balanceLimit, 0,
         juce::AudioParameterIntAttributes().withStringFromValueFunction (balanceValueToText)
                                            .withValueFromStringFunction (balanceTextToValue)));
     addSwitch (stereoPan, "Stereo Pan", false);
-    layout.add (std::make_unique<juce::AudioParameterFloat> (
+    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
         idOf (width), "Width", juce::NormalisableRange<float> (0.0f, 2.0f, 0.01f), 1.0f,
         juce::AudioParameterFloatAttributes().withLabel ("%")
                                              .withStringFromValueFunction (widthValueToText)
                                              .withValueFromStringFunction (widthTextToValue)));
-    layout.add (std::make_unique<juce::AudioParameterFloat> (
+    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
         idOf (monoFreq), "Mono Freq", juce::NormalisableRange<float> (9.0f, 999.0f, 1.0f), 9.0f,
         juce::AudioParameterFloatAttributes().withStringFromValueFunction (monoFreqValueToText)
                                              .withValueFromStringFunction (monoFreqTextToValue)));
     addSwitch (monoCheck, "Out Mono", false);
     // The framework writes the value with the one decimal its step implies; only the reader is
     // ours, so that a typed "nan" cannot reach the parameter.
-    layout.add (std::make_unique<juce::AudioParameterFloat> (
+    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
         idOf (outputGain), "Out Gain", juce::NormalisableRange<float> (-18.0f, 18.0f, 0.1f), 0.0f,
         juce::AudioParameterFloatAttributes().withLabel ("dB")
                                              .withValueFromStringFunction (readFiniteNumber)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InRangeParameter.h"
 #include "LinearSmoother.h"
 #include "TruePanner.h"
 
@@ -72,8 +73,8 @@ public:
     /** The 13 parameters in their index order. */
     static juce::AudioProcessorValueTreeState::ParameterLayout createParameterLayout();
 
-    /** The parameters' present values; lock-free, any thread. A value that is not finite (a
-        host can send NaN) reads as the parameter's default. */
+    /** The parameters' present values; lock-free, any thread. The parameters never hold a value
+        that is not finite; should the tree's copy of one ever do, it reads as the default. */
     ChainSettings getSettings() const noexcept;
 
     juce::AudioProcessorValueTreeState apvts;
@@ -114,6 +115,7 @@ private:
     float widthGainOf (float widthOffset) const noexcept;
 
     const RawValues rawValues { apvts };
+    HeldValueAnnouncer heldValueAnnouncer;
 
     // The signal chain. Written only by prepareToPlay and processBlock, which never overlap.
     double sampleRate = 0.0;

@@ -1,9 +1,15 @@
 // Each of the 13 parameters, changed by the host, moves the control the editor bound to it and
-// no other: a parameter bound twice, or to the wrong control, shows up here.
+// no other: a parameter bound twice, or to the wrong control, shows up here. A value no host
+// should send leaves the parameter in its range and the message thread running.
 
 #include "EditorTestSupport.h"
+#include "common/NonFiniteNumbers.h"
+#include "common/Watchdog.h"
 
+#include <cmath>
+#include <limits>
 #include <map>
+#include <thread>
 
 using namespace editortest;
 
@@ -62,5 +68,57 @@ TEST_F (EditorBindings, EachParameterChangedByTheHostMovesOnlyTheControlTaggedWi
 
         EXPECT_EQ (moved, 1);
         parameter.setValueNotifyingHost (parameter.getDefaultValue());
+    }
+}
+
+TEST_F (EditorBindings, AValueNoHostShouldSendKeepsTheParameterInRangeAndTheMessageThreadRunning)
+{
+    // A float, a switch, the choice and the int. The controls would chase a NaN from one message
+    // to the next for ever; the parameter keeps its value for a number that is not finite, takes
+    // the nearer end of 0..1 for any other, and the controls show what it holds.
+    const char* ids[] { ParameterIDs::width, ParameterIDs::inputMono, ParameterIDs::inputMidSide, ParameterIDs::balance };
+    constexpr auto infinity = std::numeric_limits<float>::infinity();
+    const float hostValues[] { std::numeric_limits<float>::quiet_NaN(), infinity, -infinity, -1.0f, 2.0f };
+
+    for (const auto* id : ids)
+    {
+        OpenEditor open;
+        auto& parameter = open.parameter (id);
+
+        for (const auto hostValue : hostValues)
+        {
+            for (const bool fromAnotherThread : { false, true })
+            {
+                const auto what = std::string (id) + " set to " + std::to_string (hostValue)
+                                + (fromAnotherThread ? " from another thread" : " on the message thread");
+                SCOPED_TRACE (what);
+
+                parameter.setValueNotifyingHost (0.25f);
+                quindle::test::dispatchPendingMessages();
+                const auto present = parameter.getValue();
+
+                {
+                    const quindle::test::Watchdog watchdog ("the message loop after " + what);
+
+                    if (fromAnotherThread)
+                        std::thread ([&] { parameter.setValueNotifyingHost (hostValue); }).join();
+                    else
+                        parameter.setValueNotifyingHost (hostValue);
+
+                    quindle::test::dispatchPendingMessages();
+                }
+
+                const auto expected = std::isfinite (hostValue) ? juce::jlimit (0.0f, 1.0f, hostValue) : present;
+                EXPECT_EQ (parameter.getValue(), expected);
+
+                // What the editor shows is what it shows for the held value sent in the usual way.
+                const auto shown = shownValues (open.editor());
+                parameter.setValueNotifyingHost (parameter.getValue());
+                quindle::test::dispatchPendingMessages();
+                EXPECT_EQ (shown, shownValues (open.editor()));
+
+                EXPECT_EQ (quindle::test::nonFiniteNumberIn (quindle::test::treeOf (quindle::test::saveState (*open.processor))), "");
+            }
+        }
     }
 }
