@@ -23,12 +23,12 @@ struct HostedParameter
     const char* name;
     float normalisedDefault;
     const char* defaultText;
-    bool isSwitch;
+    bool labelledOverLv2; // its texts are LV2 scale points: the switches and the choice
 };
 
 // Index order.
 const HostedParameter expectedParameters[] {
-    { "In M/S", 0.0f, "M and S", false },
+    { "In M/S", 0.0f, "M and S", true },
     { "In L", 1.0f, "On", true },
     { "In R", 1.0f, "On", true },
     { "In L Phase Flip", 0.0f, "Off", true },
@@ -97,23 +97,27 @@ TEST_P (HostedQuindle, SeesThirteenParametersInIndexOrderWithNamesDefaultsAndTex
         EXPECT_NEAR (p->getDefaultValue(), expected.normalisedDefault, 1.0e-6f);
         EXPECT_NEAR (p->getValue(), expected.normalisedDefault, 1.0e-6f) << "a new instance starts at its defaults";
 
-        // JUCE 7.0.5's LV2 bridge carries texts only as scale points, written with normalised
-        // values against the parameter's own range: only the 0..1 switches come through intact.
-        if (GetParam() == Format::vst3 || expected.isSwitch)
+        // LV2 carries texts only as scale points: the numbers show as plain numbers there.
+        if (GetParam() == Format::vst3 || expected.labelledOverLv2)
         {
             EXPECT_EQ (p->getText (p->getDefaultValue(), 100), expected.defaultText);
         }
     }
 
+    struct TextCase { size_t index; float normalised; const char* text; };
+    const TextCase choiceTexts[] { { 0, 0.5f, "M Solo" }, { 0, 1.0f, "S Solo" }, { 1, 0.0f, "Off" }, { 11, 1.0f, "On" } };
+
+    for (const auto& t : choiceTexts)
+        EXPECT_EQ (parameters[t.index]->getText (t.normalised, 100), t.text) << expectedParameters[t.index].name;
+
     if (GetParam() == Format::vst3)
     {
-        struct TextCase { size_t index; float normalised; const char* text; };
-        const TextCase texts[] {
-            { 0, 1.0f, "S Solo" }, { 7, 0.0f, "100L" }, { 7, 0.315f, "37.0L" }, { 7, 1.0f, "100R" },
-            { 9, 1.0f, "200" },    { 10, 1.0f, "999Hz" }, { 12, 0.0f, "-18.0" },
+        const TextCase numberTexts[] {
+            { 7, 0.0f, "100L" }, { 7, 0.315f, "37.0L" }, { 7, 1.0f, "100R" },
+            { 9, 1.0f, "200" },  { 10, 1.0f, "999Hz" }, { 12, 0.0f, "-18.0" },
         };
 
-        for (const auto& t : texts)
+        for (const auto& t : numberTexts)
             EXPECT_EQ (parameters[t.index]->getText (t.normalised, 100), t.text) << expectedParameters[t.index].name;
     }
 }

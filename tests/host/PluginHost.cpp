@@ -47,6 +47,16 @@ juce::Array<juce::AudioProcessorParameter*> pluginParameters (juce::AudioPluginI
     return parameters;
 }
 
+juce::AudioProcessorParameter* parameterNamed (juce::AudioPluginInstance& instance, const juce::String& name)
+{
+    for (auto* parameter : pluginParameters (instance))
+        if (parameter->getName (100) == name)
+            return parameter;
+
+    ADD_FAILURE() << "the host sees no parameter named " << name;
+    return nullptr;
+}
+
 void runMessageLoopFor (int milliseconds)
 {
     juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);

@@ -30,6 +30,9 @@ private:
 /** The plug-in's own parameters as the host sees them, without a bypass that a format adds. */
 juce::Array<juce::AudioProcessorParameter*> pluginParameters (juce::AudioPluginInstance&);
 
+/** The plug-in's parameter of that name as the host sees it, or a test failure and null. */
+juce::AudioProcessorParameter* parameterNamed (juce::AudioPluginInstance&, const juce::String& name);
+
 /** Lets the message thread deliver what the formats post to it. */
 void runMessageLoopFor (int milliseconds);
 

@@ -79,6 +79,18 @@ TEST (InRangeParameter, StoresEveryValueInZeroToOneAsTheFrameworkDoes)
             EXPECT_EQ (twins.guarded->getValue(), twins.framework->getValue());
             EXPECT_EQ (frameworkReading (*twins.guarded), frameworkReading (*twins.framework));
             EXPECT_EQ (twins.guarded->getCurrentValueAsText(), twins.framework->getCurrentValueAsText());
+            EXPECT_EQ (twins.guarded->convertFrom0to1 (value), twins.framework->convertFrom0to1 (value));
+        }
+
+        // Plain values, as an LV2 host sends them: within, between steps and beyond the range.
+        const auto& range = twins.framework->getNormalisableRange();
+        const auto span = range.end - range.start;
+
+        for (const auto share : { -1.0f, -0.001f, 0.0f, 0.0123f, 0.3f, 0.5f, 0.777f, 1.0f, 2.0f })
+        {
+            const auto plainValue = range.start + share * span;
+            SCOPED_TRACE (std::string (twins.kind) + " at plain " + std::to_string (plainValue));
+            EXPECT_EQ (twins.guarded->convertTo0to1 (plainValue), twins.framework->convertTo0to1 (plainValue));
         }
     }
 }
@@ -117,6 +129,35 @@ TEST (InRangeParameter, KeepsItsValueForOneNotFiniteAndHoldsAnyOtherAtTheNearerE
                 EXPECT_EQ (p.getValue(), end) << "a switch reads back as 0 or 1, never as the host's number";
                 EXPECT_EQ (frameworkReading (p), p.convertFrom0to1 (end));
             }
+        }
+    }
+}
+
+TEST (InRangeParameter, APlainValueNotFiniteStandsForThePresentValue)
+{
+    // An LV2 host sends plain values, which the framework converts with the parameter's range; a
+    // NaN the framework converts back (a control told of a host's NaN, a host asking for its
+    // text) must show the present value too, not NaN or the first choice.
+    const auto processor = makeProcessor();
+
+    for (auto* parameter : processor->getParameters())
+    {
+        auto& p = dynamic_cast<juce::RangedAudioParameter&> (*parameter);
+        SCOPED_TRACE (p.getParameterID().toStdString());
+        p.setValueNotifyingHost (p.convertTo0to1 (p.convertFrom0to1 (0.6f))); // a value of the range: "M Solo", on, 120 %, ...
+        const auto present = p.getValue();
+
+        for (const auto plainValue : { notANumber, infinity, -infinity })
+            EXPECT_EQ (p.convertTo0to1 (plainValue), present) << plainValue;
+
+        EXPECT_EQ (p.convertTo0to1 (p.convertFrom0to1 (notANumber)), present);
+
+        // A switch's text is the framework's reading of the number itself (NaN is off); the
+        // others convert it with the range (and a choice's conversion to an index would be
+        // undefined for a NaN).
+        if (! p.isBoolean())
+        {
+            EXPECT_EQ (p.getText (notANumber, 100), p.getCurrentValueAsText());
         }
     }
 }
