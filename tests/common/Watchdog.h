@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -13,7 +14,7 @@
 namespace quindle::test
 {
 /** Guards the scope it lives in: when the scope has not ended by the deadline, the process writes
-    what hung to standard error and ends at once with a failure. A hung thread can neither report
+    what hung to its output and ends at once with a failure. A hung thread can neither report
     to the test framework nor be stopped, so ending the process is the one way to fail the test
     (every test runs in a process of its own). The deadline is generous: it tells a hang from slow
     work, it measures nothing. */
@@ -28,8 +29,13 @@ public:
 
               if (! finishedInTime.wait_for (lock, deadline, [this] { return finished; }))
               {
-                  std::fprintf (stderr, "Hung for %lld s: %s\n", static_cast<long long> (deadline.count()), description.c_str());
-                  std::fflush (stderr);
+                  // On both streams: a test may send standard error to a file of its own.
+                  for (auto* stream : { stdout, stderr })
+                  {
+                      std::fprintf (stream, "Hung for %lld s: %s\n", static_cast<long long> (deadline.count()), description.c_str());
+                      std::fflush (stream);
+                  }
+
                   std::_Exit (EXIT_FAILURE);
               }
           })
