@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests and runs them all: the test build
 # (every format and every test), then the unit tests again under ASan and UBSan, then the
-# dispatcher's lock tests and the AAX bundle's editor road under ThreadSanitizer, then the fuzz
-# targets' regression inputs and a short fuzzing campaign each.
+# dispatcher's lock tests, the change count and the AAX bundle's editor road under
+# ThreadSanitizer, then the fuzz targets' regression inputs and a short fuzzing campaign each.
 set -euo pipefail
 cd "$(dirname "$0")"
 source .ci/packages.sh
@@ -21,7 +21,7 @@ cmake --build build-asan -j "$jobs" --target quindle_unit_tests
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
 
-echo "== Lock tests and the AAX editor road under ThreadSanitizer"
+echo "== Lock tests, the change count and the AAX editor road under ThreadSanitizer"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUINDLE_BUILD_TESTS=ON -DQUINDLE_TSAN=ON
 cmake --build build-tsan -j "$jobs" --target AAXDispatcherLockTests QuindleAAXBundleEditorTests
 # A report fails its test through ThreadSanitizer's exit code once the test has finished and
