@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the tests and runs them all: the test build
-# (every format and every test), then the unit tests again under ASan and UBSan, then the
-# dispatcher's lock tests and the AAX bundle's editor road under ThreadSanitizer, then the fuzz
-# targets' regression inputs and a short fuzzing campaign each.
+# (every format and every test), then the unit tests and the AAX bundle's tests (the test host
+# loading it, headless and in real windows) again under ASan and UBSan, then the
+# dispatcher's lock tests, the change count and the AAX bundle's editor road under
+# ThreadSanitizer, then the fuzz targets' regression inputs and a short fuzzing campaign each.
 set -euo pipefail
 cd "$(dirname "$0")"
 source .ci/packages.sh
@@ -15,13 +16,15 @@ cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DQUINDLE_BUILD_TESTS=ON
 cmake --build build-tests -j "$jobs"
 ctest --test-dir build-tests --output-on-failure -j "$jobs"
 
-echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "== Unit tests and the AAX bundle's tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUINDLE_BUILD_TESTS=ON -DQUINDLE_ASAN=ON
-cmake --build build-asan -j "$jobs" --target quindle_unit_tests
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
+# Besides the unit tests, only the AAX bundle and the test host's executables that load it.
+cmake --build build-asan -j "$jobs" --target quindle_unit_tests QuindleAAXBundleTests QuindleAAXBundleEditorTests
+sanitizer_options=(ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+env "${sanitizer_options[@]}" ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
+env "${sanitizer_options[@]}" ctest --test-dir build-asan --output-on-failure -j "$jobs" -R '^aaxhost\.' -L '^(host|xvfb)$'
 
-echo "== Lock tests and the AAX editor road under ThreadSanitizer"
+echo "== Lock tests, the change count and the AAX editor road under ThreadSanitizer"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUINDLE_BUILD_TESTS=ON -DQUINDLE_TSAN=ON
 cmake --build build-tsan -j "$jobs" --target AAXDispatcherLockTests QuindleAAXBundleEditorTests
 # A report fails its test through ThreadSanitizer's exit code once the test has finished and

@@ -80,8 +80,12 @@ function(quindle_add_aax_bundle shared_code_target)
     set(wrapper_unit "${overlay_dir}/juce_audio_plugin_client/juce_audio_plugin_client_AAX.cpp")
     add_library(${target} MODULE "${wrapper_unit}" "${PROJECT_SOURCE_DIR}/aaxbundle/LinuxMessageLoop.cpp")
     # JUCE's wrapper is written for clang and MSVC, which it tells to accept its four-character
-    # literals; GCC is told here, along with the sign conversions of its meter IDs.
-    set_source_files_properties("${wrapper_unit}" PROPERTIES COMPILE_OPTIONS "-Wno-multichar;-Wno-sign-conversion")
+    # literals; GCC is told here, along with the sign conversions of its meter IDs. Its parameter
+    # hash (getAAXParamHash) multiplies in int32, which overflows for every ID longer than six
+    # characters: -fwrapv makes that the two's complement wrap the hash expects, so the values
+    # stay as they are and the sanitizers' no-recover build does not stop every instance's
+    # EffectInit.
+    set_source_files_properties("${wrapper_unit}" PROPERTIES COMPILE_OPTIONS "-Wno-multichar;-Wno-sign-conversion;-fwrapv")
 
     # The same flags JUCE gives its format wrapper targets (JUCEModuleSupport.cmake).
     _juce_add_plugin_definitions(${target} PRIVATE AAX)

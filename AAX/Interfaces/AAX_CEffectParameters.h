@@ -8,6 +8,7 @@
 #include "AAX_IEffectParameters.h"
 #include "AAX_ITransport.h"
 
+#include <atomic>
 #include <memory>
 #include <set>
 #include <string>
@@ -121,7 +122,9 @@ protected:
     /** Refills the chunk parser with every managed, unfiltered parameter's value. */
     void BuildChunkData() const;
 
-    int32_t mNumPlugInChanges = 0;
+    // Raised by host updates on the automation thread (and by the framework's wrapper), read by
+    // GetNumberOfChanges on the host's GUI thread.
+    std::atomic<int32_t> mNumPlugInChanges { 0 };
     mutable int32_t mChunkSize = 0;   // the size the last GetChunkSize of the library chunk reported
     mutable AAX_CChunkDataParser mChunkParser;
     int32_t mNumChunkedParameters = 0;

@@ -1,6 +1,7 @@
-// The packet dispatcher's lock: re-entrant on its owning thread, exclusive between threads; and
-// the parameter values that host updates write while coefficient packets read them. This
-// executable also runs under ThreadSanitizer, which reports any access left unordered.
+// The packet dispatcher's lock: re-entrant on its owning thread, exclusive between threads; the
+// parameter values that host updates write while coefficient packets read them; and the change
+// count that host updates raise while the host reads it. This executable also runs under
+// ThreadSanitizer, which reports any access left unordered.
 
 #include "AAX_CPacketDispatcher.h"
 #include "support/TestEffect.h"
@@ -189,4 +190,42 @@ TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
     // The last update waits for the next request, or went out with the last one.
     EXPECT_EQ (effect.GenerateCoefficients(), AAX_SUCCESS);
     EXPECT_EQ (floatIn (session.instance.controller().packets().back()), static_cast<float> (bypassOf (kRounds - 1)));
+}
+
+TEST (ChangeCount, HostUpdatesOnOneThreadWhileAnotherReadsTheCount)
+{
+    aaxtest::EffectSession session;
+    ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
+    auto& effect = *session.effect;
+    constexpr int kRounds = 2000;
+    const auto changesNow = [&effect] {
+        int32_t changes = -1;
+        EXPECT_EQ (effect.GetNumberOfChanges (&changes), AAX_SUCCESS);
+        return changes;
+    };
+    const int32_t before = changesNow();
+
+    // The automation thread moves Width back and forth, so that every update is a change.
+    std::thread updating ([&]
+    {
+        for (int i = 0; i < kRounds; ++i)
+            EXPECT_EQ (effect.UpdateParameterNormalizedValue ("Width", i % 2 == 0 ? 1.0 : 0.0, AAX_eUpdateSource_Parameter),
+                       AAX_SUCCESS);
+    });
+
+    // The GUI thread asks meanwhile, as a host does to know whether its document is dirty.
+    std::thread reading ([&]
+    {
+        int32_t previous = before;
+        for (int i = 0; i < kRounds; ++i)
+        {
+            const int32_t changes = changesNow();
+            EXPECT_GE (changes, previous) << "the count never goes back";
+            previous = changes;
+        }
+    });
+
+    updating.join();
+    reading.join();
+    EXPECT_EQ (changesNow(), before + kRounds);
 }

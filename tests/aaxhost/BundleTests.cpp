@@ -5,6 +5,7 @@
 #include "LoadedBundle.h"
 #include "ProcessThreads.h"
 #include "common/ChainSignals.h"
+#include "common/Watchdog.h"
 
 #include "AAX_IACFEffectGUI.h"
 #include "AAX_IParameter.h"
@@ -16,6 +17,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <set>
 #include <string>
 #include <thread>
@@ -104,6 +106,24 @@ namespace
         }
 
         return names;
+    }
+
+    /** The host's GUI thread waking the instance's GUI object every 10 ms until the framework's
+        timer thread runs (it is started from a message) or a second has passed. */
+    bool wakeUntilTheFrameworksTimerThreadRuns (Instance& instance)
+    {
+        const auto timerThreadRuns = [] {
+            const auto names = threadNames();
+            return std::find (names.begin(), names.end(), "JUCE Timer") != names.end();
+        };
+
+        for (int wakeup = 0; wakeup < 100 && ! timerThreadRuns(); ++wakeup)
+        {
+            EXPECT_EQ (instance.timerWakeup(), AAX_SUCCESS);
+            std::this_thread::sleep_for (std::chrono::milliseconds (10));
+        }
+
+        return timerThreadRuns();
     }
 } // namespace
 
@@ -464,20 +484,30 @@ TEST_F (LoadedBundle, TimerWakeupRunsTheFrameworksMessageLoopAndNothingOfItOutli
 
         // The framework starts its timer thread from a message, once its loop runs: the host's
         // wakeups on its GUI thread run it.
-        const auto timerThreadRuns = [] {
-            const auto names = threadNames();
-            return std::find (names.begin(), names.end(), "JUCE Timer") != names.end();
-        };
-        for (int wakeup = 0; wakeup < 100 && ! timerThreadRuns(); ++wakeup)
-        {
-            EXPECT_EQ (quindle.instance.timerWakeup(), AAX_SUCCESS);
-            std::this_thread::sleep_for (std::chrono::milliseconds (10));
-        }
-        EXPECT_TRUE (timerThreadRuns());
+        EXPECT_TRUE (wakeUntilTheFrameworksTimerThreadRuns (quindle.instance));
     }
 
     EXPECT_EQ (canUnloadNow (host.unknown()), 0);
     EXPECT_EQ (threadNames(), threadsBefore) << "the bundle runs no thread without an instance";
+}
+
+TEST_F (LoadedBundle, ANaNFromTheHostLeavesTheWakeupsToTheHostWhileTheEditorHasNoView)
+{
+    // A NaN Width once kept the editor's slider and its value posting one message after another
+    // without end, and the wakeup never returned. The editor is built here but has no view; the
+    // xvfb test does the same with the view in a real window, and the message loop's own tests
+    // give a wakeup such a chain.
+    QuindleInstance quindle (host, *effect);
+    ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
+    ASSERT_EQ (quindle.instance.initializeGUI (effect->createGUI()), AAX_SUCCESS);
+    quindle.dataModel().UpdateParameterNormalizedValue ("Width", std::numeric_limits<double>::quiet_NaN(), AAX_eUpdateSource_Unspecified);
+
+    {
+        const quindle::test::Watchdog watchdog ("TimerWakeup", std::chrono::seconds (30));
+        EXPECT_TRUE (wakeUntilTheFrameworksTimerThreadRuns (quindle.instance)) << "the framework's other messages were delivered";
+    }
+
+    EXPECT_NEAR (quindle.normalisedValue ("Width"), 0.5, 1.0e-6) << "the parameter kept its value";
 }
 
 TEST_F (LoadedBundle, WithoutAViewTheEditorLeavesAWidthSavedElsewhereAlone)

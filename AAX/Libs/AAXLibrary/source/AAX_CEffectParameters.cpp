@@ -689,8 +689,8 @@ AAX_Result AAX_CEffectParameters::GetNumberOfChanges (int32_t* oNumChanges) cons
     if (oNumChanges == nullptr)
         return AAX_ERROR_NULL_ARGUMENT;
 
-    if (mNumPlugInChanges >= 0)
-        *oNumChanges = mNumPlugInChanges;
+    if (const int32_t changes = mNumPlugInChanges.load(); changes >= 0)
+        *oNumChanges = changes;
 
     return AAX_SUCCESS;
 }
