@@ -81,13 +81,21 @@ void writeTreeAsXml (const juce::ValueTree& tree)
     writeDiagnosticLine (xml != nullptr ? xml->toString() : juce::String());
 }
 
-// The tree in the bytes, or an invalid tree unless the bytes hold a complete one.
-juce::ValueTree readCompleteTree (const void* data, int sizeInBytes)
+// Whether the tree, written as every later save of it will be, stays within the state's limits.
+// A restore adds to what it reads, so a tree within them when read may not be any more.
+bool fitsInStateLimits (const juce::ValueTree& tree)
 {
-    if (sizeInBytes <= 0 || ! holdsCompleteValueTree (data, static_cast<std::size_t> (sizeInBytes)))
-        return {};
+    juce::MemoryOutputStream stream;
+    tree.writeToStream (stream);
+    const auto walk = walkValueTreeStream (stream.getData(), stream.getDataSize(), QuindleAudioProcessor::stateLimits);
+    return walk.fault == ValueTreeStreamFault::none;
+}
 
-    return juce::ValueTree::readFromData (data, static_cast<std::size_t> (sizeInBytes));
+juce::String beyondLimitsLine()
+{
+    const auto& limits = QuindleAudioProcessor::stateLimits;
+    return "State refused: more than " + juce::String (limits.bytes) + " bytes, " + juce::String (limits.trees)
+         + " trees or " + juce::String (limits.properties) + " properties";
 }
 
 // The number the framework takes from a "value" when it connects a parameter, read without the
@@ -101,6 +109,19 @@ double numberIn (const juce::var& value)
 bool isFiniteAsFloat (double number)
 {
     return std::isfinite (number) && std::abs (number) <= std::numeric_limits<float>::max();
+}
+
+// What a child's "value" is to hold once restored: the number that it gives its parameter, the
+// parameter's default where there is no value, its present value where the number is not a
+// finite float. Held as a double, which is what the framework writes into the child whenever the
+// parameter changes, the value takes as many bytes in every later save as it does now.
+double numberToKeep (const juce::var* value, double defaultValue, double presentValue)
+{
+    if (value == nullptr)
+        return defaultValue;
+
+    const auto number = numberIn (*value);
+    return isFiniteAsFloat (number) && ! holdsNonFiniteNumber (*value) ? number : presentValue;
 }
 
 // Whether the child drives the parameter: its "id" is the parameter's ID as text. The framework
@@ -604,23 +625,41 @@ void QuindleAudioProcessor::setStateInformation (const void* data, int sizeInByt
 {
     writeDiagnosticLine ("setState");
 
-    auto restored = readCompleteTree (data, sizeInBytes);
+    // The bytes are walked before anything is read from them: a refusal costs next to nothing,
+    // whatever the bytes hold.
+    const auto walk = walkValueTreeStream (data, sizeInBytes > 0 ? static_cast<std::size_t> (sizeInBytes) : 0, stateLimits);
+    auto restored = walk.fault == ValueTreeStreamFault::none ? readRestorableTree (data, walk.bytes) : juce::ValueTree();
+    const auto beyondLimits = walk.fault == ValueTreeStreamFault::beyondLimits
+                           || (restored.isValid() && ! fitsInStateLimits (restored));
+
+    if (beyondLimits)
+        restored = {};
+
     writeDiagnosticLine (juce::String ("Tree isValid: ") + (restored.isValid() ? "true" : "false"));
 
+    if (beyondLimits)
+        writeDiagnosticLine (beyondLimitsLine());
+
     if (restored.isValid())
-    {
-        keepPresentValuesWhereStateHasNone (restored);
-        dropNonFiniteNumbers (restored);
         apvts.replaceState (restored);
-    }
 
     writeTreeAsXml (apvts.copyState());
+}
+
+// The complete tree in the bytes, made ready to become the state.
+juce::ValueTree QuindleAudioProcessor::readRestorableTree (const void* data, std::size_t numBytes) const
+{
+    auto tree = juce::ValueTree::readFromData (data, numBytes);
+    keepPresentValuesWhereStateHasNone (tree);
+    dropNonFiniteNumbers (tree);
+    return tree;
 }
 
 // A restored tree sets every parameter it gives a value. A parameter it leaves out, or gives a
 // value that is not a finite float, keeps its present value: left alone, the framework would
 // reset the first to its default and pass the second on as NaN or infinity. A value given as
-// text becomes the number read from it, so the framework's own text reader never sees it.
+// text becomes the number read from it, so the framework's own text reader never sees it. Each
+// parameter's child ends with its value as a double (see numberToKeep).
 void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const
 {
     const auto presentValueOf = [this] (const juce::String& parameterId)
@@ -632,17 +671,14 @@ void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree&
     {
         // Only an "id" given as text names a parameter (see drivesParameter).
         const auto& id = child[idProperty];
-        const auto* value = child.getPropertyPointer (valueProperty);
+        const auto* parameter = id.isString() ? apvts.getParameter (id.toString()) : nullptr;
 
-        if (value == nullptr || ! id.isString() || apvts.getParameter (id.toString()) == nullptr)
+        if (parameter == nullptr)
             continue;
 
-        const auto number = numberIn (*value);
-
-        if (! isFiniteAsFloat (number) || holdsNonFiniteNumber (*value))
-            child.setProperty (valueProperty, presentValueOf (id.toString()), nullptr);
-        else if (value->isString())
-            child.setProperty (valueProperty, number, nullptr);
+        const auto defaultValue = parameter->convertFrom0to1 (parameter->getDefaultValue());
+        const auto number = numberToKeep (child.getPropertyPointer (valueProperty), defaultValue, presentValueOf (id.toString()));
+        child.setProperty (valueProperty, number, nullptr);
     }
 
     for (const auto* parameterId : ParameterIDs::inIndexOrder)

@@ -3,6 +3,7 @@
 #include "InRangeParameter.h"
 #include "LinearSmoother.h"
 #include "TruePanner.h"
+#include "ValueTreeStreamCheck.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_dsp/juce_dsp.h>
@@ -67,6 +68,11 @@ public:
     void getStateInformation (juce::MemoryBlock& destData) override;
     void setStateInformation (const void* data, int sizeInBytes) override;
 
+    /** The most a state may hold, far above a save's 14 trees and 26 properties in under 1 KB.
+        A restore refuses a larger state before it reads anything, and one that it would make
+        larger than this, so that no save ever holds more. */
+    static constexpr ValueTreeLimits stateLimits { 1 << 20, 4096, 4096 };
+
     /** Mono or stereo main input, always stereo main output. */
     bool isBusesLayoutSupported (const BusesLayout& layouts) const override;
 
@@ -103,6 +109,7 @@ private:
                  inputMono, balance, stereoPan, width, monoFreq, monoCheck, outputGain;
     };
 
+    juce::ValueTree readRestorableTree (const void* data, std::size_t numBytes) const;
     void keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const;
 
     void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;

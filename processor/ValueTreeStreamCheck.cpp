@@ -1,5 +1,6 @@
 #include "ValueTreeStreamCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -21,12 +22,6 @@ enum VarMarker : std::uint8_t
 // Trees and arrays nest far less than this in any state the processor writes; the bound keeps a
 // hostile stream from exhausting the stack of the recursive reader.
 constexpr int maxNestingDepth = 32;
-
-// The fewest bytes an item can take: a name "x\0" plus an empty var; a type "x\0" plus two zero
-// counts; a var of no value.
-constexpr std::size_t minPropertyBytes = 3;
-constexpr std::size_t minTreeBytes = 4;
-constexpr std::size_t minVarBytes = 1;
 
 // Shortest-form UTF-8 up to U+10FFFF without surrogates: what the framework writes for any
 // text, and the only bytes its reader turns into a text that it writes back byte for byte.
@@ -70,24 +65,75 @@ bool isValidUtf8 (const std::uint8_t* bytes, std::size_t numBytes) noexcept
     return true;
 }
 
+// Walks the stream in the order of the framework's reader (juce_ValueTree.cpp, juce_Variant.cpp).
 class StreamWalker
 {
 public:
-    StreamWalker (const std::uint8_t* start, std::size_t size) noexcept : next (start), left (size) {}
+    StreamWalker (const std::uint8_t* data, std::size_t size, const ValueTreeLimits& treeLimits) noexcept
+        : start (data), numBytes (size), limits (treeLimits)
+    {
+    }
+
+    ValueTreeStreamWalk walk() noexcept
+    {
+        tree (0);
+        return { fault, position, trees, properties };
+    }
+
+private:
+    bool fail (ValueTreeStreamFault found) noexcept
+    {
+        fault = found;
+        return false;
+    }
+
+    const std::uint8_t* here() const noexcept { return start + position; }
+
+    // Moves past the next n bytes, which must lie within the limits and within the data.
+    bool take (std::size_t n) noexcept
+    {
+        if (n > limits.bytes - position)
+            return fail (ValueTreeStreamFault::beyondLimits);
+
+        if (n > numBytes - position)
+            return fail (ValueTreeStreamFault::endsEarly);
+
+        position += n;
+        return true;
+    }
 
     bool tree (int depth) noexcept
     {
+        if (depth > maxNestingDepth)
+            return fail (ValueTreeStreamFault::nestedTooDeep);
+
+        if (trees == limits.trees)
+            return fail (ValueTreeStreamFault::beyondLimits);
+
+        ++trees;
         std::size_t numProperties = 0, numChildren = 0;
 
-        if (depth > maxNestingDepth || ! nonEmptyString() || ! count (numProperties, minPropertyBytes))
+        if (! name() || ! compressedSize (numProperties))
             return false;
+
+        // Refused before a single one is walked: the framework's reader would reserve room for
+        // every tree or property a stream declares.
+        if (numProperties > limits.properties - properties)
+            return fail (ValueTreeStreamFault::beyondLimits);
 
         for (std::size_t i = 0; i < numProperties; ++i)
-            if (! nonEmptyString() || ! var (depth))
-                return false;
+        {
+            ++properties;
 
-        if (! count (numChildren, minTreeBytes))
+            if (! name() || ! var (depth))
+                return false;
+        }
+
+        if (! compressedSize (numChildren))
             return false;
+
+        if (numChildren > limits.trees - trees)
+            return fail (ValueTreeStreamFault::beyondLimits);
 
         for (std::size_t i = 0; i < numChildren; ++i)
             if (! tree (depth + 1))
@@ -96,61 +142,58 @@ public:
         return true;
     }
 
-private:
-    bool skip (std::size_t numBytes) noexcept
-    {
-        if (numBytes > left)
-            return false;
-
-        next += numBytes;
-        left -= numBytes;
-        return true;
-    }
-
     // OutputStream::writeCompressedInt: a size byte (bit 7 the sign, bits 0-6 the number of
     // little-endian bytes that follow, at most 4). Sizes and counts are never negative.
     bool compressedSize (std::size_t& result) noexcept
     {
-        if (left == 0)
+        const auto* sizeByte = here();
+
+        if (! take (1))
             return false;
 
-        const auto sizeByte = *next;
-        const std::size_t numBytes = sizeByte & 0x7fu;
+        const std::size_t length = *sizeByte & 0x7fu;
 
-        if ((sizeByte & 0x80u) != 0 || numBytes > 4 || ! skip (1) || numBytes > left)
+        if ((*sizeByte & 0x80u) != 0 || length > 4)
+            return fail (ValueTreeStreamFault::malformed);
+
+        const auto* bytes = here();
+
+        if (! take (length))
             return false;
 
         std::uint32_t value = 0;
 
-        for (std::size_t i = 0; i < numBytes; ++i)
-            value |= static_cast<std::uint32_t> (next[i]) << (8 * i);
+        for (std::size_t i = 0; i < length; ++i)
+            value |= static_cast<std::uint32_t> (bytes[i]) << (8 * i);
 
         if (value > 0x7fffffffu)
-            return false;
+            return fail (ValueTreeStreamFault::malformed);
 
         result = value;
-        return skip (numBytes);
+        return true;
     }
 
-    // A count of items that each take at least minItemBytes must fit in what is left.
-    bool count (std::size_t& result, std::size_t minItemBytes) noexcept
+    // A type or property name: a non-empty text ended by a zero byte.
+    bool name() noexcept
     {
-        return compressedSize (result) && result <= left / minItemBytes;
-    }
+        const auto* text = here();
+        const auto searchable = std::min (numBytes, limits.bytes) - position;
+        const auto* terminator = static_cast<const std::uint8_t*> (std::memchr (text, 0, searchable));
 
-    // A type or property name: text ended by a zero byte.
-    bool nonEmptyString() noexcept
-    {
-        if (left == 0 || *next == 0)
-            return false;
-
-        const auto* terminator = std::memchr (next, 0, left);
-
+        // The text goes on past the limits or the data: taking one byte more than they hold
+        // fails for the right reason.
         if (terminator == nullptr)
-            return false;
+            return take (searchable + 1);
 
-        const auto length = static_cast<std::size_t> (static_cast<const std::uint8_t*> (terminator) - next);
-        return isValidUtf8 (next, length) && skip (length + 1);
+        const auto length = static_cast<std::size_t> (terminator - text);
+
+        if (length == 0)
+            return fail (ValueTreeStreamFault::malformed);
+
+        if (! isValidUtf8 (text, length))
+            return fail (ValueTreeStreamFault::notUtf8);
+
+        return take (length + 1);
     }
 
     // var::writeToStream: the size of what follows (0 for a void var), a marker byte, the payload.
@@ -158,57 +201,79 @@ private:
     {
         std::size_t size = 0;
 
-        if (depth > maxNestingDepth || ! compressedSize (size))
+        if (depth > maxNestingDepth)
+            return fail (ValueTreeStreamFault::nestedTooDeep);
+
+        if (! compressedSize (size))
             return false;
 
         if (size == 0)
             return true;
 
-        if (size > left)
+        const auto* marker = here();
+
+        if (! take (1))
             return false;
 
-        const auto marker = *next;
         const auto payload = size - 1;
-        skip (1);
 
-        switch (marker)
+        // The framework reads a number or a bool by its marker alone, whatever the size says.
+        switch (*marker)
         {
-            case intMarker:       return payload == 4 && skip (payload);
+            case intMarker:       return payload == 4 ? take (payload) : fail (ValueTreeStreamFault::malformed);
             case int64Marker:
-            case doubleMarker:    return payload == 8 && skip (payload);
+            case doubleMarker:    return payload == 8 ? take (payload) : fail (ValueTreeStreamFault::malformed);
             case boolTrueMarker:
-            case boolFalseMarker: return payload == 0;
+            case boolFalseMarker: return payload == 0 || fail (ValueTreeStreamFault::malformed);
             case arrayMarker:     return array (payload, depth);
-            case stringMarker:    return isValidUtf8 (next, payload) && skip (payload);
+            case stringMarker:    return string (payload);
             case binaryMarker:
-            default:              return skip (payload);
+            default:              return take (payload);
         }
     }
 
+    bool string (std::size_t payload) noexcept
+    {
+        const auto* text = here();
+        return take (payload) && (isValidUtf8 (text, payload) || fail (ValueTreeStreamFault::notUtf8));
+    }
+
+    // The framework reads an array's elements one after another and takes no notice of the size
+    // it declares: the elements must end exactly there.
     bool array (std::size_t payload, int depth) noexcept
     {
-        const auto leftAfterArray = left - payload;
+        if (payload > limits.bytes - position)
+            return fail (ValueTreeStreamFault::beyondLimits);
+
+        const auto end = position + payload;
         std::size_t numElements = 0;
 
-        if (! count (numElements, minVarBytes))
+        if (! compressedSize (numElements))
             return false;
+
+        // An element takes at least a byte.
+        if (numElements > limits.bytes - position)
+            return fail (ValueTreeStreamFault::beyondLimits);
 
         for (std::size_t i = 0; i < numElements; ++i)
             if (! var (depth + 1))
                 return false;
 
-        return left == leftAfterArray;
+        return position == end || fail (ValueTreeStreamFault::malformed);
     }
 
-    const std::uint8_t* next;
-    std::size_t left;
+    const std::uint8_t* const start;
+    const std::size_t numBytes;
+    const ValueTreeLimits limits;
+    std::size_t position = 0, trees = 0, properties = 0;
+    ValueTreeStreamFault fault = ValueTreeStreamFault::none;
 };
 } // namespace
 
-bool holdsCompleteValueTree (const void* data, std::size_t numBytes) noexcept
+ValueTreeStreamWalk walkValueTreeStream (const void* data, std::size_t numBytes, const ValueTreeLimits& limits) noexcept
 {
     if (data == nullptr)
-        return false;
+        return { ValueTreeStreamFault::endsEarly, 0, 0, 0 };
 
-    return StreamWalker (static_cast<const std::uint8_t*> (data), numBytes).tree (0);
+    return StreamWalker (static_cast<const std::uint8_t*> (data), numBytes, limits).walk();
 }

@@ -1,65 +1,10 @@
-// The audio thread must not allocate. This executable replaces the C allocator's entry points
-// with counting ones (glibc only), so it runs without the sanitizers, which replace them too.
+// The audio thread must not allocate.
 
+#include "CountingAllocator.h"
 #include "ProcessorTestSupport.h"
 
-#include <pthread.h>
-
-#include <atomic>
-#include <cstdlib>
-
-extern "C"
-{
-void* __libc_malloc (size_t);
-void* __libc_calloc (size_t, size_t);
-void* __libc_realloc (void*, size_t);
-void* __libc_memalign (size_t, size_t);
-}
-
-namespace
-{
-std::atomic<pthread_t> countedThread {};
-std::atomic<bool> counting { false };
-std::atomic<int> allocations { 0 };
-
-void noteAllocation()
-{
-    if (counting.load() && pthread_equal (pthread_self(), countedThread.load()))
-        ++allocations;
-}
-
-/** Counts the allocations that the calling thread makes while it lives. */
-class AllocationCounter
-{
-public:
-    AllocationCounter()
-    {
-        allocations = 0;
-        countedThread = pthread_self();
-        counting = true;
-    }
-
-    ~AllocationCounter() { counting = false; }
-
-    int count() const { return allocations.load(); }
-};
-} // namespace
-
-extern "C"
-{
-void* malloc (size_t size)                     { noteAllocation(); return __libc_malloc (size); }
-void* calloc (size_t count, size_t size)       { noteAllocation(); return __libc_calloc (count, size); }
-void* realloc (void* pointer, size_t size)     { noteAllocation(); return __libc_realloc (pointer, size); }
-void* memalign (size_t alignment, size_t size) { noteAllocation(); return __libc_memalign (alignment, size); }
-void* aligned_alloc (size_t alignment, size_t size) { noteAllocation(); return __libc_memalign (alignment, size); }
-
-int posix_memalign (void** result, size_t alignment, size_t size)
-{
-    noteAllocation();
-    *result = __libc_memalign (alignment, size);
-    return *result != nullptr ? 0 : ENOMEM;
-}
-}
+#include <functional>
+#include <limits>
 
 using namespace quindle::test;
 

@@ -1,5 +1,6 @@
 #include "ProcessorTestSupport.h"
 #include "common/NonFiniteNumbers.h"
+#include "common/TreeCounts.h"
 #include "processor/ParameterIDs.h"
 
 #include <algorithm>
@@ -65,6 +66,32 @@ juce::ValueTree childFor (const juce::ValueTree& tree, const char* id)
             return child;
 
     return {};
+}
+
+const std::string beyondLimitsLine = "State refused: more than 1048576 bytes, 4096 trees or 4096 properties\n";
+
+// Ways to take a saved state to a limit of the state: each adds to the tree until it holds
+// `total` trees, properties or bytes.
+void addForeignChildren (juce::ValueTree& tree, size_t total)
+{
+    for (auto trees = treesIn (tree); trees < total; ++trees)
+        tree.appendChild (juce::ValueTree ("Foreign"), nullptr);
+}
+
+void addForeignProperties (juce::ValueTree& tree, size_t total)
+{
+    for (auto properties = propertiesIn (tree); properties < total; ++properties)
+        tree.setProperty ("foreign" + juce::String (properties), 0, nullptr);
+}
+
+void padToBytes (juce::ValueTree& tree, size_t total)
+{
+    // The size of the padding's own length changes with it, so it takes a second try.
+    for (long long length = 0, size = 0; size != static_cast<long long> (total); length += static_cast<long long> (total) - size)
+    {
+        tree.setProperty ("padding", juce::MemoryBlock (static_cast<size_t> (length), true), nullptr);
+        size = static_cast<long long> (streamOf (tree).getSize());
+    }
 }
 
 /** The bytes with every occurrence of `from` replaced by `to`, a text of the same length. */
@@ -216,6 +243,90 @@ TEST (StateRestore, HugeDeclaredCountsAreRefusedBeforeAnythingIsRead)
         const auto output = restoreState (*processor, c.bytes.data(), static_cast<int> (c.bytes.size()));
         EXPECT_EQ (output.find ("Tree isValid: false\n"), 9u);
         EXPECT_EQ (allValues (*processor), nonDefaultValues);
+    }
+}
+
+TEST (StateRestore, AStateBeyondTheLimitsIsRefusedAndSaysWhy)
+{
+    const auto& limits = QuindleAudioProcessor::stateLimits;
+    const auto withoutValue = [] (const char* id) { return [id] (juce::ValueTree& tree) { childFor (tree, id).removeProperty ("value", nullptr); }; };
+    const auto childless = [] (const char* id) { return [id] (juce::ValueTree& tree) { tree.removeChild (childFor (tree, id), nullptr); }; };
+    const auto asText = [] (const char* id) { return [id] (juce::ValueTree& tree) { childFor (tree, id).setProperty ("value", "1.5", nullptr); }; };
+
+    // A save grown to a limit (`fill`), after one change that a restore undoes (`edit`): the
+    // restore would take it one step further, beyond the limit.
+    struct Case { const char* name; std::function<void (juce::ValueTree&)> edit, fill; };
+    const Case cases[] {
+        { "a tree more", nullptr, [&] (juce::ValueTree& t) { addForeignChildren (t, limits.trees + 1); } },
+        { "a property more", nullptr, [&] (juce::ValueTree& t) { addForeignProperties (t, limits.properties + 1); } },
+        { "a byte more", nullptr, [&] (juce::ValueTree& t) { padToBytes (t, limits.bytes + 1); } },
+        { "all the trees, and a parameter without its child", childless ("Balance"), [&] (juce::ValueTree& t) { addForeignChildren (t, limits.trees); } },
+        { "all the properties, and a child without its value", withoutValue ("Mono Freq"), [&] (juce::ValueTree& t) { addForeignProperties (t, limits.properties); } },
+        { "all the bytes, and a child without its value", withoutValue ("Mono Freq"), [&] (juce::ValueTree& t) { padToBytes (t, limits.bytes); } },
+        { "all the bytes, and a value given as text", asText ("Width"), [&] (juce::ValueTree& t) { padToBytes (t, limits.bytes); } },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        auto tree = treeOf (saveState (*makeProcessorWithNonDefaultValues()));
+
+        if (c.edit)
+            c.edit (tree);
+
+        c.fill (tree);
+        const auto processor = makeProcessor();
+        setParameter (*processor, "Width", 0.25f);
+        const auto before = saveState (*processor);
+
+        const auto output = restoreState (*processor, streamOf (tree));
+
+        // Compared whole, shown only in part: a state accepted by mistake makes a long XML line.
+        const auto expected = "setState\nTree isValid: false\n" + beyondLimitsLine + xmlLineOf (treeOf (before));
+        EXPECT_TRUE (output == expected) << output.substr (0, 200);
+        EXPECT_TRUE (saveState (*processor) == before);
+    }
+
+    // A count far beyond the limits, in a stream of a few bytes.
+    const auto processor = makeProcessorWithNonDefaultValues();
+    const std::string declaresManyChildren ("Parameters\0\0\x04\0\0\0\x01x\0\0\0", 21);
+    EXPECT_EQ (restoreState (*processor, declaresManyChildren.data(), 21).find (beyondLimitsLine), 29u);
+    EXPECT_EQ (allValues (*processor), nonDefaultValues);
+}
+
+TEST (StateRestore, AStateAtTheLimitsIsRestoredAndSavesAsItWillBeRead)
+{
+    const auto& limits = QuindleAudioProcessor::stateLimits;
+
+    struct Case { const char* name; std::function<void (juce::ValueTree&)> fill; size_t grownBy; };
+    const Case cases[] {
+        { "all the trees", [&] (juce::ValueTree& t) { addForeignChildren (t, limits.trees); }, 0 },
+        { "all the properties", [&] (juce::ValueTree& t) { addForeignProperties (t, limits.properties); }, 0 },
+        { "all the bytes", [&] (juce::ValueTree& t) { padToBytes (t, limits.bytes); }, 0 },
+        // "value\0" and a double: the restore fills the bytes to the limit.
+        { "all the bytes once a child gets its value", [&] (juce::ValueTree& t)
+          {
+              childFor (t, "Mono Freq").removeProperty ("value", nullptr);
+              padToBytes (t, limits.bytes - 17);
+          }, 17 },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        auto tree = treeOf (saveState (*makeProcessorWithNonDefaultValues()));
+        c.fill (tree);
+        const auto state = streamOf (tree);
+
+        const auto processor = makeProcessor();
+        EXPECT_EQ (restoreState (*processor, state).find ("Tree isValid: true\n"), 9u);
+
+        const auto saved = saveState (*processor);
+        EXPECT_EQ (saved.getSize(), state.getSize() + c.grownBy);
+
+        const auto elsewhere = makeProcessor();
+        EXPECT_EQ (restoreState (*elsewhere, saved).find ("Tree isValid: true\n"), 9u) << "a save is never beyond the limits";
+        EXPECT_EQ (saveState (*elsewhere), saved);
     }
 }
 
