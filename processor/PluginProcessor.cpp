@@ -60,24 +60,11 @@ void forEachNonFiniteProperty (juce::ValueTree tree, const Action& action)
         forEachNonFiniteProperty (child, action);
 }
 
-juce::String textOfNonFiniteNumber (double number)
-{
-    return std::isnan (number) ? "nan" : number > 0.0 ? "inf" : "-inf";
-}
-
-// The framework's number formatting is undefined for a number that is not finite, and a host can
-// set a parameter to NaN: the line shows such a number as text.
+// The tree never holds a number that is not finite (a restore drops one, a parameter never takes
+// one), for which the framework's number formatting would be undefined.
 void writeTreeAsXml (const juce::ValueTree& tree)
 {
-    auto shown = tree.createCopy();
-    forEachNonFiniteProperty (shown, [] (juce::ValueTree& owner, const juce::Identifier& name)
-    {
-        // An array is shown as "[Array]", whatever it holds.
-        if (const auto& value = owner[name]; value.isDouble())
-            owner.setProperty (name, textOfNonFiniteNumber (static_cast<double> (value)), nullptr);
-    });
-
-    const auto xml = shown.createXml();
+    const auto xml = tree.createXml();
     writeDiagnosticLine (xml != nullptr ? xml->toString() : juce::String());
 }
 
