@@ -21,7 +21,7 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebI
 cmake --build "$build" -j "$jobs" --target quindle_fuzzers
 ctest --test-dir "$build" --output-on-failure -j "$jobs" -L fuzz
 
-for target in StateRestore ParameterText ElckChunk; do
+for target in StateRestore ParameterText ElckChunk SignalChain; do
     work="$build/campaign/$target"
     mkdir -p "$work/corpus"
     cp tests/fuzz/corpus/"$target"/* tests/fuzz/reproducers/"$target"/* "$work/corpus/"
