@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #if ! JUCE_WINDOWS
  #include <sys/stat.h>
@@ -81,11 +81,13 @@ QuindleAudioProcessorEditor::QuindleAudioProcessorEditor (QuindleAudioProcessor&
 
     dontSaveWidth = resizesWhileConstructing;
     setResizable (true, true);
-    getConstrainer()->setFixedAspectRatio (aspectRatio);
+    sizeConstrainer.setSizeLimits (minWidth, EditorShape::heightForWidth (minWidth),
+                                   maxWidth, EditorShape::heightForWidth (maxWidth));
+    setConstrainer (&sizeConstrainer);
 
-    // Applies the limits to the present size at once: 0 x 0 becomes the minimum size.
-    setResizeLimits (minWidth, heightForWidth (minWidth), maxWidth, heightForWidth (maxWidth));
-    setSize (loadedWidth, heightForWidth (loadedWidth));
+    // The limits applied to the present size at once: 0 x 0 becomes the minimum size.
+    setBoundsConstrained (getBounds());
+    setSize (loadedWidth, EditorShape::heightForWidth (loadedWidth));
     writeDiagnosticLine ("Editor constructed");
 
     editorLookAndFeel.setDefaultSansSerifTypeface (Stylesheet::getInstance()->typeface);
@@ -95,21 +97,22 @@ QuindleAudioProcessorEditor::QuindleAudioProcessorEditor (QuindleAudioProcessor&
     {
         startTimer (pollIntervalMs);
         dontSaveWidth = 0;
+
+        // The opening width came from the file: the host may answer it as it answers any other.
+        hostMayStillAnswer = true;
     }
 }
 
 QuindleAudioProcessorEditor::~QuindleAudioProcessorEditor()
 {
-    // The members then go in reverse order: this look, the container, the default look.
+    // A width not saved yet goes unsaved: a host resizes the editor as it takes it out of its
+    // window, just before deleting it. The members then go in reverse order: this look, the
+    // container, the default look.
+    cancelPendingUpdate();
     setLookAndFeel (nullptr);
 }
 
 //==============================================================================
-int QuindleAudioProcessorEditor::heightForWidth (int width)
-{
-    return (int) std::floor ((double) width / 2.3) + 1;
-}
-
 void QuindleAudioProcessorEditor::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::black);
@@ -117,23 +120,29 @@ void QuindleAudioProcessorEditor::paint (juce::Graphics& g)
 
 void QuindleAudioProcessorEditor::resized()
 {
-    const auto width = getWidth();
-    writeDiagnosticLine ("resized to " + juce::String (width) + ", dontSaveWidth: " + juce::String (dontSaveWidth));
+    writeDiagnosticLine ("resized to " + juce::String (getWidth()) + ", dontSaveWidth: " + juce::String (dontSaveWidth));
 
     if (followsOtherInstances())
     {
         if (dontSaveWidth > 0)
+        {
             --dontSaveWidth;
-        else if (! applyingWidthFromFile)
-            saveWidth (width);
+        }
+        else if (isUsersResize())
+        {
+            widthToSave = shownWidth();
+            triggerAsyncUpdate();
+        }
     }
 
     // The container is laid out once, at its design size; only its scale follows the window. The
-    // scale is that of a window 2 pixels wider, so the container reaches past the right edge.
+    // scale is that of a window of the picture's shape 2 pixels wider, so the container reaches
+    // past the picture's right edge.
     using Container = MainContainerComponent;
-    container.setBounds (0, 0, Container::designWidth, heightForWidth (Container::designWidth));
+    const auto width = shownWidth();
+    container.setBounds (0, 0, Container::designWidth, EditorShape::heightForWidth (Container::designWidth));
     container.setTransform (juce::AffineTransform::scale ((float) ((width + 2) / (double) Container::designWidth),
-                                                          (float) (heightForWidth (width + 2) / (double) Container::designHeight)));
+                                                          (float) (EditorShape::heightForWidth (width + 2) / (double) Container::designHeight)));
 }
 
 int QuindleAudioProcessorEditor::getControlParameterIndex (juce::Component& component)
@@ -144,23 +153,69 @@ int QuindleAudioProcessorEditor::getControlParameterIndex (juce::Component& comp
     return -1;
 }
 
+void QuindleAudioProcessorEditor::parentHierarchyChanged()
+{
+    hasBeenOnScreen = hasBeenOnScreen || getPeer() != nullptr;
+}
+
+//==============================================================================
+bool QuindleAudioProcessorEditor::isUsersResize() const
+{
+    // The user's own drag of the resize corner is theirs whatever came before it. A host answers
+    // a size the editor gave itself in its own time, as often as it likes: until the next poll,
+    // every other resize is taken for such an answer.
+    const auto isWithinLimits = [] (int width) { return width >= minWidth && width <= maxWidth; };
+    const auto withinLimits = isWithinLimits (getWidth()) && isWithinLimits (shownWidth())
+                              && getHeight() >= sizeConstrainer.getMinimumHeight()
+                              && getHeight() <= sizeConstrainer.getMaximumHeight();
+
+    return withinLimits && ! applyingStoredWidth && isInItsWindow()
+           && (sizeConstrainer.isUserDragging() || ! hostMayStillAnswer);
+}
+
+bool QuindleAudioProcessorEditor::isInItsWindow() const
+{
+    const auto placed = getParentComponent() != nullptr || isOnDesktop();
+    return placed && (getPeer() != nullptr || ! hasBeenOnScreen);
+}
+
+void QuindleAudioProcessorEditor::handleAsyncUpdate()
+{
+    if (const auto width = std::exchange (widthToSave, std::nullopt); width.has_value() && isInItsWindow())
+        saveWidth (*width);
+}
+
 //==============================================================================
 void QuindleAudioProcessorEditor::timerCallback()
 {
+    // A resize of the user's before this poll is saved before the file is looked at.
+    handleUpdateNowIfNeeded();
+    hostMayStillAnswer = false;
+
     // Under AAX the editor exists before the host's view does, and the framework's wrapper passes
     // every size change of the editor to the view without checking there is one. So a width
     // saved elsewhere waits until the editor is in the host's window.
     if (isAAX && getPeer() == nullptr)
         return;
 
-    if (! updateFileIfNecessary())
+    if (updateFileIfNecessary())
+        followStoredWidth();
+}
+
+void QuindleAudioProcessorEditor::followStoredWidth()
+{
+    // Whether a change of the file is another instance's is told from what it holds, not from
+    // who saved last: a width this editor shows already, or wrote itself, needs nothing. Saves
+    // that fall within the resolution of the file's time are told apart this way too.
+    const auto width = loadWidth();
+
+    if (width == shownWidth() || width == savedWidth)
         return;
 
-    // Only the resize that applies the width read from the file is not saved back: a host that
-    // does not answer it, or a width equal to the present one, must not cost the user's next one.
-    const auto width = loadWidth();
-    const juce::ScopedValueSetter<bool> following (applyingWidthFromFile, true);
-    setBounds (getX(), getY(), width, heightForWidth (width));
+    savedWidth.reset();
+    hostMayStillAnswer = true;
+    const juce::ScopedValueSetter<bool> applying (applyingStoredWidth, true);
+    setBounds (getX(), getY(), width, EditorShape::heightForWidth (width));
 }
 
 bool QuindleAudioProcessorEditor::updateFileIfNecessary()
@@ -171,12 +226,6 @@ bool QuindleAudioProcessorEditor::updateFileIfNecessary()
         return false;
 
     lastModifiedMs = modifiedMs;
-
-    if (justSaved)
-    {
-        justSaved = false;
-        return false;
-    }
 
     if (! propertiesFile->reload())
     {
@@ -198,14 +247,12 @@ int QuindleAudioProcessorEditor::loadWidth()
 void QuindleAudioProcessorEditor::saveWidth (int width)
 {
     writeDiagnosticLine ("Width saved: " + juce::String (width));
-
-    // The file is written (about 500 ms later) only when the stored text changes; only then is
-    // the next change of the file this editor's own.
-    const auto storedBefore = propertiesFile->getValue (widthKey);
+    savedWidth = width;
     propertiesFile->setValue (widthKey, width);
 
-    if (propertiesFile->getValue (widthKey) != storedBefore)
-        justSaved = true;
+    // Not left to the file's own delayed save: instances' delayed saves that fall due together
+    // land in any order, and the last user's width must be the one that stays.
+    propertiesFile->saveIfNeeded();
 }
 
 juce::int64 QuindleAudioProcessorEditor::settingsFileModificationMs() const

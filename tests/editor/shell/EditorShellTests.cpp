@@ -57,7 +57,7 @@ TEST_F (EditorShell, HeightsBelongToWidths)
     const Case cases[] = { { 400, 174 }, { 525, 229 }, { 700, 305 }, { 1000, 435 }, { 702, 306 }, { 1002, 436 } };
 
     for (const auto& c : cases)
-        EXPECT_EQ (Editor::heightForWidth (c.width), c.height) << c.width;
+        EXPECT_EQ (EditorShape::heightForWidth (c.width), c.height) << c.width;
 }
 
 TEST_F (EditorShell, TheContainerKeepsItsDesignSizeAndIsScaledAsAWindowTwoPixelsWider)
@@ -117,7 +117,7 @@ TEST_F (EditorShell, UsesAStoredWidthOnlyWithinTheLimitsAndAsAPositiveWholeNumbe
         storeWidthText (c.stored);
         OpenEditor open;
 
-        EXPECT_EQ (open.editor().getBounds(), rect (0, 0, c.width, Editor::heightForWidth (c.width)));
+        EXPECT_EQ (open.editor().getBounds(), rect (0, 0, c.width, EditorShape::heightForWidth (c.width)));
         EXPECT_EQ (countOf (open.openingLog, "Width loaded: " + std::to_string (c.width)), 1) << open.openingLog;
         EXPECT_EQ (countOf (open.openingLog, "Editor constructed"), 1);
         open.close();
@@ -141,6 +141,110 @@ TEST_F (EditorShell, ResizesThroughTheConstrainerKeepTheLimitsAndTheRatio)
         SCOPED_TRACE (c.name);
         editor.setBoundsConstrained (c.asked);
         EXPECT_EQ (editor.getBounds(), c.expected);
+    }
+}
+
+TEST_F (EditorShell, AnEditorOfThePicturesShapeIsWhatItsConstrainerKeepsItAt)
+{
+    // A wrapper passes the editor's own size through the constrainer again (JUCE's LV2 wrapper
+    // does when it opens): the size must stand, or the host re-fits its window to a new one.
+    for (const auto* stored : { "400", "690", "700", "1000" })
+    {
+        SCOPED_TRACE (stored);
+        storeWidthText (stored);
+        OpenEditor open;
+        const auto opened = open.editor().getBounds();
+        open.editor().setBoundsConstrained (opened);
+        EXPECT_EQ (open.editor().getBounds(), opened);
+    }
+
+    OpenEditor open;
+    auto& editor = open.editor();
+
+    for (int width = Editor::minWidth; width <= Editor::maxWidth; ++width)
+    {
+        editor.setSize (width, EditorShape::heightForWidth (width));
+        editor.setBoundsConstrained (editor.getBounds());
+        ASSERT_EQ (editor.getBounds(), rect (0, 0, width, EditorShape::heightForWidth (width)));
+    }
+}
+
+TEST_F (EditorShell, TheResizeCornerKeepsThePicturesShapeAndTheLimits)
+{
+    struct Case { const char* name; float dx, dy; };
+    const Case cases[] = {
+        { "right",                 120.0f, 0.0f },
+        { "down",                  0.0f, 60.0f },
+        { "up and left",           -150.0f, -60.0f },
+        { "far beyond the largest", 900.0f, 900.0f },
+        { "far below the smallest", -900.0f, -900.0f },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        OpenEditor open;
+        auto& editor = open.editor();
+        auto* corner = dynamic_cast<juce::ResizableCornerComponent*> (editor.getChildComponent (1));
+        ASSERT_NE (corner, nullptr);
+
+        kittest::SyntheticMouse mouse (*corner);
+        mouse.press ({ 9.0f, 9.0f });
+        mouse.dragBy (c.dx, c.dy);
+        mouse.release();
+
+        EXPECT_NE (editor.getWidth(), 700);
+        EXPECT_GE (editor.getWidth(), Editor::minWidth);
+        EXPECT_LE (editor.getWidth(), Editor::maxWidth);
+        EXPECT_EQ (editor.getHeight(), EditorShape::heightForWidth (editor.getWidth()));
+    }
+}
+
+TEST_F (EditorShell, InAWindowOfThePicturesShapeTheContainerIsScaledAsItAlwaysWas)
+{
+    OpenEditor open;
+
+    for (int width = Editor::minWidth; width <= Editor::maxWidth; ++width)
+    {
+        open.editor().setSize (width, EditorShape::heightForWidth (width));
+        const auto t = open.container().getTransform();
+        ASSERT_EQ (t.mat00, (float) ((width + 2) / 525.0)) << width;
+        ASSERT_EQ (t.mat11, (float) (EditorShape::heightForWidth (width + 2) / 229.0)) << width;
+    }
+}
+
+TEST_F (EditorShell, InAWindowOfAnotherShapeEveryControlIsShownWhole)
+{
+    // Hosts give their windows any shape (Ardour's VST3 windows take what the user drags them
+    // to). The picture is then as large as fits, from the top left, over the editor's black.
+    struct Case { int width, height; };
+    const Case cases[] = { { 900, 300 }, { 1000, 174 }, { 400, 435 }, { 1200, 522 }, { 2000, 300 }, { 700, 305 }, { 701, 305 }, { 699, 305 } };
+
+    for (const auto passes : { HostWindow::Passes::asItIs, HostWindow::Passes::throughTheConstrainer })
+    {
+        OpenEditor open (passes);
+        auto& editor = open.editor();
+
+        for (const auto& c : cases)
+        {
+            SCOPED_TRACE (std::to_string (c.width) + " x " + std::to_string (c.height)
+                          + (passes == HostWindow::Passes::asItIs ? ", as it is" : ", through the constrainer"));
+            open.window().resizeTo (c.width, c.height);
+            const auto shown = editor.getLocalBounds();
+            int controls = 0;
+
+            forEachComponent (open.container(), [&] (juce::Component& component)
+            {
+                if (dynamic_cast<juce::Slider*> (&component) == nullptr && dynamic_cast<juce::Button*> (&component) == nullptr)
+                    return;
+
+                ++controls;
+                const auto drawn = editor.getLocalArea (&component, component.getLocalBounds());
+                EXPECT_TRUE (shown.contains (drawn)) << component.getName() << " drawn at " << drawn.toString() << " in " << shown.toString();
+            });
+
+            EXPECT_GT (controls, 10);
+        }
     }
 }
 

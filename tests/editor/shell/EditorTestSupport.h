@@ -1,7 +1,8 @@
 #pragma once
 
-// Opening editors as a host does, a clean settings file per test, timers run at their real
-// periods without a message loop, and walks over the controls of an editor's tree.
+// Opening editors in a host's window as the plug-in wrappers do, a user's drag of an editor's
+// resize corner, a clean settings file per test, timers run at their real periods without a
+// message loop, and walks over the controls of an editor's tree.
 
 #include "editor/PluginEditor.h"
 #include "common/ControlTestSupport.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,12 +72,98 @@ inline int countOf (const std::string& log, const std::string& line)
     return count;
 }
 
-/** One instance with its editor open, created and deleted the way the plug-in wrappers do. Keeps
-    what the opening wrote to standard error, so it must not be made while that is captured. */
+/** A host's window around one editor, made as the plug-in wrappers make theirs: the editor is
+    its only child, and the window takes the editor's size when the editor resizes itself. A
+    resize of the window, by its user or by its host, reaches the editor as a wrapper passes it
+    on: through the editor's constrainer (LV2, AAX, the Standalone) or as it is (VST3).
+
+    A host may hold its window at least as large as a size of its own, as jalv and Ardour do with
+    the size an editor opened at. A smaller size the editor gives itself is then answered with the
+    window's size: later, as such a host does, or once at once from inside the editor's own
+    resize, as a wrapper does when its host refuses a size, and once later. */
+class HostWindow : public juce::Component
+{
+public:
+    enum class Passes { throughTheConstrainer, asItIs };
+    enum class Answers { later, nestedAndLater };
+
+    explicit HostWindow (Passes passesOn = Passes::throughTheConstrainer) : passes (passesOn) {}
+
+    void holdAtLeast (juce::Rectangle<int> size, Answers howItAnswers = Answers::later)
+    {
+        smallest = size.withZeroOrigin();
+        answers = howItAnswers;
+    }
+
+    /** The window resized as its user drags it, or as its host sizes it. */
+    void resizeTo (int width, int height) { setSize (width, height); }
+
+    void resized() override
+    {
+        if (! followingEditor)
+            passSpaceToEditor();
+    }
+
+    void childBoundsChanged (juce::Component* child) override
+    {
+        if (passingSpace || child == nullptr)
+            return;
+
+        auto size = child->getBounds().withZeroOrigin();
+
+        if (smallest.has_value())
+            size = size.getUnion (*smallest);
+
+        {
+            const juce::ScopedValueSetter<bool> following (followingEditor, true);
+            setSize (size.getWidth(), size.getHeight());
+        }
+
+        if (size == child->getBounds().withZeroOrigin())
+            return;
+
+        if (answers == Answers::nestedAndLater)
+            passSpaceToEditor();
+
+        juce::MessageManager::callAsync ([window = juce::Component::SafePointer<HostWindow> (this)]
+        {
+            if (window != nullptr)
+                window->passSpaceToEditor();
+        });
+    }
+
+private:
+    void passSpaceToEditor()
+    {
+        auto* editor = dynamic_cast<juce::AudioProcessorEditor*> (getChildComponent (0));
+
+        if (editor == nullptr)
+            return;
+
+        const juce::ScopedValueSetter<bool> passing (passingSpace, true);
+        const auto space = editor->getLocalArea (this, getLocalBounds()).withZeroOrigin();
+
+        if (passes == Passes::asItIs)
+            editor->setBounds (space);
+        else
+            editor->setBoundsConstrained (space);
+    }
+
+    const Passes passes;
+    std::optional<juce::Rectangle<int>> smallest;
+    Answers answers = Answers::later;
+    bool followingEditor = false, passingSpace = false;
+};
+
+/** One instance with its editor open in a host's window, created and deleted the way the plug-in
+    wrappers do. Keeps what the opening wrote to standard error, so it must not be made while
+    that is captured. */
 class OpenEditor
 {
 public:
-    explicit OpenEditor (juce::AudioProcessor::WrapperType wrapperType = juce::AudioProcessor::wrapperType_Undefined)
+    explicit OpenEditor (juce::AudioProcessor::WrapperType wrapperType = juce::AudioProcessor::wrapperType_Undefined,
+                         HostWindow::Passes passes = HostWindow::Passes::throughTheConstrainer)
+        : hostWindow (std::make_unique<HostWindow> (passes))
     {
         juce::AudioProcessor::setTypeOfNextNewPlugin (wrapperType);
         processor = quindle::test::makeProcessor();
@@ -83,8 +171,12 @@ public:
 
         quindle::test::CapturedStderr captured;
         editorComponent.reset (dynamic_cast<QuindleAudioProcessorEditor*> (processor->createEditorIfNeeded()));
+        hostWindow->setSize (editorComponent->getWidth(), editorComponent->getHeight());
+        hostWindow->addAndMakeVisible (*editorComponent);
         openingLog = captured.take();
     }
+
+    explicit OpenEditor (HostWindow::Passes passes) : OpenEditor (juce::AudioProcessor::wrapperType_Undefined, passes) {}
 
     ~OpenEditor() { close(); }
 
@@ -99,6 +191,7 @@ public:
 
     QuindleAudioProcessorEditor& editor() { return *editorComponent; }
     MainContainerComponent& container() { return editorComponent->getContainer(); }
+    HostWindow& window() { return *hostWindow; }
 
     juce::RangedAudioParameter& parameter (const char* id) { return *processor->apvts.getParameter (id); }
     void set (const char* id, float value) { quindle::test::setParameter (*processor, id, value); }
@@ -107,8 +200,28 @@ public:
     std::string openingLog;
 
 private:
+    std::unique_ptr<HostWindow> hostWindow;
     std::unique_ptr<QuindleAudioProcessorEditor> editorComponent;
 };
+
+/** The user drags the editor's resize corner, as far as gives the picture this width, and lets
+    go: the road of the framework's resize corner, with the editor's constrainer deciding the
+    size. Dragged a little flatter than the picture's shape, so that the width leads. */
+inline void dragCornerToWidth (QuindleAudioProcessorEditor& editor, int width)
+{
+    juce::ResizableCornerComponent* corner = nullptr;
+
+    for (auto* child : editor.getChildren())
+        if (auto* c = dynamic_cast<juce::ResizableCornerComponent*> (child))
+            corner = c;
+
+    ASSERT_NE (corner, nullptr);
+    kittest::SyntheticMouse mouse (*corner);
+    mouse.press ({ 9.0f, 9.0f });
+    mouse.dragBy ((float) (width - editor.getWidth()),
+                  (float) (EditorShape::heightForWidth (width) - 2 - editor.getHeight()));
+    mouse.release();
+}
 
 /** Every test starts without a settings file and leaves none behind. */
 class SettingsFileTest : public ::testing::Test
