@@ -1,5 +1,6 @@
 // The plug-in's editor open in JUCE's own VST3 and LV2 hosting, in a window of an X server of the
-// test's own: the plug-in's messages then run on the host's message thread.
+// test's own: the plug-in's messages then run on the host's message thread, and the host sizes
+// and closes the editor's window as it does for a user.
 
 #include "PluginHost.h"
 #include "common/ChainSignals.h"
@@ -40,7 +41,62 @@ std::unique_ptr<juce::AudioProcessorEditor> openEditor (juce::AudioPluginInstanc
 
     return editor;
 }
+
+/** The width the plug-in's settings file holds; empty when it holds none. */
+juce::String storedWidth()
+{
+    const juce::File file ("~/Norvane/Quindle/Quindle.config");
+    return file.existsAsFile() ? juce::PropertiesFile (file, {}).getValue ("size-x") : juce::String();
+}
+
+/** A host's window showing the host's editor as its content, as a host shows a plug-in. */
+struct HostWindow : juce::DocumentWindow
+{
+    explicit HostWindow (juce::AudioProcessorEditor& editor)
+        : juce::DocumentWindow ("Quindle", juce::Colours::black, 0, true)
+    {
+        setUsingNativeTitleBar (true);
+        setContentNonOwned (&editor, true);
+        setVisible (true);
+    }
+};
+
+// Longer than the plug-in's poll of its settings file, once a second.
+constexpr int pastAPoll = 1300;
 } // namespace
+
+TEST_P (HostedEditor, AWidthTheUserGivesIsKeptWhenTheEditorClosesAndOpensTheNextOne)
+{
+    // The host takes the editor out of its window, which resizes it back to the size it last
+    // asked for, and then deletes it: the user's width stays, and the next editor opens at it.
+    juce::File ("~/Norvane/Quindle/Quindle.config").deleteFile();
+    const auto instance = host.load (GetParam(), sampleRate, blockSize);
+    ASSERT_NE (instance, nullptr);
+
+    {
+        auto editor = openEditor (*instance);
+        ASSERT_NE (editor, nullptr);
+        EXPECT_EQ (editor->getWidth(), 700);
+        HostWindow window (*editor);
+        runMessageLoopFor (pastAPoll);
+        EXPECT_EQ (storedWidth(), "") << "opening the editor wrote the file";
+
+        window.setContentComponentSize (911, 397);   // the user drags the window
+        runMessageLoopFor (100);
+        ASSERT_EQ (storedWidth(), "911");
+
+        window.clearContentComponent();
+        editor.reset();
+    }
+
+    runMessageLoopFor (pastAPoll);
+    EXPECT_EQ (storedWidth(), "911");
+
+    const auto reopened = openEditor (*instance);
+    ASSERT_NE (reopened, nullptr);
+    EXPECT_EQ (reopened->getWidth(), 911);
+    EXPECT_EQ (reopened->getHeight(), 397);
+}
 
 TEST_P (HostedEditor, AValueNoHostShouldSendKeepsTheParameterInRangeAndTheMessageLoopRunning)
 {

@@ -151,3 +151,24 @@ TEST_F (EditorPictures, DefaultsOverlayAndAStateFarFromTheDefaults)
         EXPECT_GT (thumbInState, thumbAtDefaults + 5) << "-6 dB sits lower on the fader than 0 dB";
     }
 }
+
+TEST_F (EditorPictures, AWindowOfAnotherShapeShowsTheWholePictureOverBlack)
+{
+    // A host window of 900 x 305: the picture as large as its height allows, at the top left,
+    // every panel to its bottom and right edges drawn, and black beyond them.
+    OpenEditor open (HostWindow::Passes::asItIs);
+    open.window().resizeTo (900, 305);
+    auto& editor = open.editor();
+    ASSERT_EQ (editor.getBounds(), juce::Rectangle<int> (0, 0, 900, 305));
+
+    const auto picture = pictureOf (editor);
+    EXPECT_TRUE (kittest::writeReviewImage (picture, "editor-other-shape.png"));
+    expectPanelFills (open, picture);
+
+    const auto drawn = areaOf (open, open.container());
+    EXPECT_LE (drawn.getBottom(), 305);
+    EXPECT_TRUE (coloursMatch (picture.getPixelAt (drawn.getRight() - 1, 150), styleColour (4))) << "the right panel reaches its edge";
+    EXPECT_TRUE (coloursMatch (picture.getPixelAt (4, drawn.getBottom() - 1), styleColour (4))) << "the left panel reaches its bottom";
+    EXPECT_TRUE (coloursMatch (picture.getPixelAt (drawn.getRight() + 10, 150), juce::Colours::black));
+    EXPECT_TRUE (coloursMatch (picture.getPixelAt (899, 10), juce::Colours::black));
+}

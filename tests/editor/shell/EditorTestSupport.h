@@ -78,9 +78,9 @@ inline int countOf (const std::string& log, const std::string& line)
     on: through the editor's constrainer (LV2, AAX, the Standalone) or as it is (VST3).
 
     A host may hold its window at least as large as a size of its own, as jalv and Ardour do with
-    the size an editor opened at. A smaller size the editor gives itself is then answered with the
-    window's size: later, as such a host does, or once at once from inside the editor's own
-    resize, as a wrapper does when its host refuses a size, and once later. */
+    the size an editor opened at: a smaller size the editor gives itself is answered later with
+    the held size. Before that, a wrapper may hand the editor's new size straight back to it, as
+    JUCE's LV2 wrapper does when it tells the host, so that the host's answer is the second. */
 class HostWindow : public juce::Component
 {
 public:
@@ -109,17 +109,14 @@ public:
         if (passingSpace || child == nullptr)
             return;
 
-        auto size = child->getBounds().withZeroOrigin();
-
-        if (smallest.has_value())
-            size = size.getUnion (*smallest);
+        const auto asked = child->getBounds().withZeroOrigin();
 
         {
             const juce::ScopedValueSetter<bool> following (followingEditor, true);
-            setSize (size.getWidth(), size.getHeight());
+            setSize (asked.getWidth(), asked.getHeight());
         }
 
-        if (size == child->getBounds().withZeroOrigin())
+        if (! smallest.has_value() || asked.contains (*smallest))
             return;
 
         if (answers == Answers::nestedAndLater)
@@ -127,8 +124,11 @@ public:
 
         juce::MessageManager::callAsync ([window = juce::Component::SafePointer<HostWindow> (this)]
         {
-            if (window != nullptr)
-                window->passSpaceToEditor();
+            if (window == nullptr)
+                return;
+
+            const auto held = window->getLocalBounds().getUnion (*window->smallest);
+            window->setSize (held.getWidth(), held.getHeight());
         });
     }
 
