@@ -4,10 +4,9 @@
 // hosts' output, the plug-in's diagnostic lines among it, is kept in
 // test-output/jalv-<test>-<instance>.log.
 //
-// jalv keeps its window at least as large as it was, and answers an editor that asks to be
-// smaller by resizing it back to the window; an editor that asks to be larger gets a larger
-// window. Resizing jalv's top-level window as the user does reaches the plug-in as a host
-// resize.
+// jalv never makes its window smaller for an editor: one that asks to be smaller is resized back
+// to the window, one that asks to be larger gets a larger window. The user's resize of jalv's
+// window reaches the plug-in as a host resize.
 
 #include "tests/aaxhost/PngFile.h"
 #include "tests/common/ChildProcess.h"
@@ -46,9 +45,6 @@ using Clock = std::chrono::steady_clock;
 // One server name for every run of these tests: JACK keeps a registry of at most eight servers,
 // and each new name takes a place in it for good.
 constexpr const char* jackServerName = "quindle-jalv";
-
-// The width an editor opens at when no width is stored.
-constexpr int openingWidth = 700;
 
 int heightForWidth (int width)
 {
@@ -198,8 +194,10 @@ protected:
 
     std::string logPath (const std::string& name) const
     {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::string (QUINDLE_TEST_OUTPUT_DIR) + "/jalv-" + test->name() + "-" + name + ".log";
+        // e.g. jalv-AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUndone-NoStoredWidth-A.log
+        auto test = std::string (::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::replace (test.begin(), test.end(), '/', '-');
+        return std::string (QUINDLE_TEST_OUTPUT_DIR) + "/jalv-" + test + "-" + name + ".log";
     }
 
     std::filesystem::path settingsFile() const { return home.path() / "Norvane" / "Quindle" / "Quindle.config"; }
@@ -214,6 +212,14 @@ protected:
             return std::stoi (match[1]);
 
         return std::nullopt;
+    }
+
+    /** Writes a settings file that holds this width, as an editor saves it. */
+    void storeWidth (int width) const
+    {
+        std::filesystem::create_directories (settingsFile().parent_path());
+        std::ofstream (settingsFile()) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n\n<PROPERTIES>\n  <VALUE name=\"size-x\" val=\""
+                                       << width << "\"/>\n</PROPERTIES>\n";
     }
 
     /** The settings file as it stands: its modification time and text, or empty. */
@@ -333,8 +339,34 @@ protected:
 };
 } // namespace
 
-TEST_F (JalvEditors, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUndone)
+namespace
 {
+struct SharedWidthCase
+{
+    const char* name;
+    std::optional<int> storedWidth;   // in the settings file before the editors open
+    int narrower, wider;              // the widths the user gives one editor's window, in turn
+};
+
+void PrintTo (const SharedWidthCase& c, std::ostream* stream)
+{
+    *stream << c.name;
+}
+
+class JalvSharedWidth : public JalvEditors,
+                        public ::testing::WithParamInterface<SharedWidthCase>
+{
+};
+} // namespace
+
+TEST_P (JalvSharedWidth, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUndone)
+{
+    const auto& c = GetParam();
+
+    if (c.storedWidth.has_value())
+        storeWidth (*c.storedWidth);
+
+    const auto fileAtStart = settingsFileState();
     auto& user = startHost ("A");
     auto& other = startHost ("B");
     ASSERT_NO_FATAL_FAILURE (waitForEditor (user));
@@ -343,16 +375,22 @@ TEST_F (JalvEditors, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUndone)
     // Opening is no resize of the user's: long enough for a width saved on opening to be written
     // (half a second later) and taken by the other editor (at its next poll, once a second).
     std::this_thread::sleep_for (2s);
-    EXPECT_FALSE (std::filesystem::exists (settingsFile())) << "opening the editors wrote the settings file:\n" << contentsOf (settingsFile());
+    EXPECT_EQ (settingsFileState(), fileAtStart) << "opening the editors wrote the settings file:\n" << contentsOf (settingsFile());
     EXPECT_EQ (user.sizeLines().saves, std::vector<int>()) << "the first editor saved on opening";
     EXPECT_EQ (other.sizeLines().saves, std::vector<int>()) << "the second editor saved on opening";
 
-    // Narrower, then wider than the editors opened, each in the editor's own proportions. jalv
-    // lets the other editor grow with the user's width but holds it at its window's width when
-    // that width is smaller; the user's editor keeps the user's width either way.
+    // Each width in the editor's own proportions. jalv holds the other editor at its window's
+    // width when the user's is smaller, so only the wider one can reach it; the user's editor
+    // keeps the user's width either way.
+    struct Step
+    {
+        int width;
+        bool reachesTheOther;
+    };
+
     const auto menuBar = menuBarHeight (user);
 
-    for (const auto width : { 575, 805 })
+    for (const auto& [width, reachesTheOther] : { Step { c.narrower, false }, Step { c.wider, true } })
     {
         SCOPED_TRACE ("the user's window made " + std::to_string (width) + " wide");
         resizeWindow (user, width, menuBar + heightForWidth (width));
@@ -374,7 +412,7 @@ TEST_F (JalvEditors, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUndone)
         EXPECT_EQ (storedWidth(), width) << "the settings file does not hold the user's width" << history;
         EXPECT_EQ (otherLines.saves, std::vector<int>()) << "the editor that only followed saved a width" << history;
 
-        if (width > openingWidth)
+        if (reachesTheOther)
         {
             ASSERT_FALSE (otherLines.resizes.empty()) << history;
             EXPECT_EQ (otherLines.resizes.back(), width) << "the other editor does not show the user's width" << history;
@@ -393,9 +431,16 @@ TEST_F (JalvEditors, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUndone)
         EXPECT_TRUE (jalv->process.waitForExit (15s)) << "jalv.gtk3 did not end when its window was closed";
     }
 
-    EXPECT_EQ (storedWidth(), 805) << "closing the editors changed the settings file:\n" << contentsOf (settingsFile());
+    EXPECT_EQ (storedWidth(), c.wider) << "closing the editors changed the settings file:\n" << contentsOf (settingsFile());
     EXPECT_EQ (other.sizeLines().saves, std::vector<int>()) << "the editor that only followed saved a width on closing";
 }
+
+// Without a settings file (the editors open at 700), and with the largest width stored, from
+// which jalv can hold the user's editor at 805 and the other at 1000 at the same time.
+INSTANTIATE_TEST_SUITE_P (Cases, JalvSharedWidth,
+                          ::testing::Values (SharedWidthCase { "NoStoredWidth", std::nullopt, 575, 805 },
+                                             SharedWidthCase { "StoredWidth1000", 1000, 805, 1000 }),
+                          [] (const auto& testInfo) { return std::string (testInfo.param.name); });
 
 TEST_F (JalvEditors, AnEditorInAWindowOfAnotherShapeIsShownWhole)
 {
@@ -428,5 +473,5 @@ TEST_F (JalvEditors, AnEditorInAWindowOfAnotherShapeIsShownWhole)
     EXPECT_LT (found.difference, 4.0) << "the bottom row of controls is not in the window (test-output/jalv-other-shape.png): "
                                       << "the best place for the whole editor at about " << scale << " times its opening size, "
                                       << found.scale << " times at " << found.x << ", " << found.y << ", differs by "
-                                      << found.difference << " (a drawing of it, by less than 2)";
+                                      << found.difference << " (the editor drawn whole differs by less than 2)";
 }
