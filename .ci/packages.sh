@@ -15,7 +15,8 @@ quindle_install_packages() {
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # Through sudo as well: jackd2 asks a debconf question (realtime rights) otherwise.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # What every build needs: the compiler, CMake, Debian's JUCE (which pulls in the -dev
@@ -29,7 +30,9 @@ QUINDLE_BUILD_PACKAGES=(
 
 QUINDLE_BENCH_PACKAGES=(libbenchmark-dev)
 
-QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps x11-utils imagemagick libxtst-dev liblilv-dev)
+# jalv, jackd2 and xdotool: the tests in Debian's LV2 host (tests/host/JalvEditorTests.cpp).
+QUINDLE_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth x11-apps x11-utils imagemagick libxtst-dev liblilv-dev
+                       jalv jackd2 xdotool)
 
 # The fuzz targets (tests/fuzz): clang with its sanitizer runtimes and libFuzzer.
 QUINDLE_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)

@@ -11,37 +11,13 @@
  #include "common/x11/X11TestSupport.h"
 #endif
 
+#include "common/TemporaryFolder.h"
+
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <stdexcept>
-#include <string>
 
 namespace
 {
-class TemporaryHome
-{
-public:
-    TemporaryHome()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quindle-test-home-XXXXXX").string();
-        if (mkdtemp (pattern.data()) == nullptr)
-            throw std::runtime_error ("cannot create a temporary HOME");
-
-        path = pattern;
-        setenv ("HOME", path.c_str(), 1);
-    }
-
-    ~TemporaryHome()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all (path, ignored);
-    }
-
-private:
-    std::filesystem::path path;
-};
-
 class JuceEnvironment : public ::testing::Environment
 {
 public:
@@ -76,7 +52,8 @@ private:
 int main (int argc, char** argv)
 {
     setenv ("DISPLAY", QUINDLE_NO_DISPLAY, 1);
-    const TemporaryHome home;
+    const quindle::test::TemporaryFolder home ("quindle-test-home");
+    setenv ("HOME", home.path().c_str(), 1);
 
     ::testing::InitGoogleTest (&argc, argv);
     ::testing::AddGlobalTestEnvironment (new JuceEnvironment);

@@ -290,6 +290,35 @@ Point screenPositionOf (const Connection& x, WindowId window, int windowX, int w
     return p;
 }
 
+bool Rectangle::contains (const Rectangle& other) const noexcept
+{
+    return other.x >= x && other.y >= y && other.x + other.width <= x + width && other.y + other.height <= y + height;
+}
+
+Rectangle screenBoundsOf (const Connection& x, WindowId window)
+{
+    XWindowAttributes attributes {};
+
+    if (XGetWindowAttributes (x.display(), window, &attributes) == 0)
+        return {};
+
+    const auto at = screenPositionOf (x, window);
+    return { at.x, at.y, attributes.width, attributes.height };
+}
+
+void requestClose (const Connection& x, WindowId window)
+{
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom (x.display(), "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long> (XInternAtom (x.display(), "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent (x.display(), window, False, NoEventMask, &event);
+    x.sync();
+}
+
 WindowId createTopLevelWindow (const Connection& x, const std::string& name, int windowX, int windowY, int width, int height)
 {
     const auto screen = DefaultScreen (x.display());

@@ -145,6 +145,21 @@ struct Point
 /** The screen position of the point (x, y) of a window. */
 Point screenPositionOf (const Connection&, WindowId, int x = 0, int y = 0);
 
+struct Rectangle
+{
+    int x = 0, y = 0, width = 0, height = 0;
+
+    /** True when the other rectangle lies wholly inside this one. */
+    bool contains (const Rectangle& other) const noexcept;
+};
+
+/** Where a window lies on the screen, without its border; empty when there is no such window. */
+Rectangle screenBoundsOf (const Connection&, WindowId);
+
+/** Asks the client that owns a top-level window to close it, as a window manager does when the
+    user closes it (a WM_DELETE_WINDOW message). */
+void requestClose (const Connection&, WindowId);
+
 /** A plain top-level window with this name and size at (x, y), mapped; for a test that plays a
     host and hands the window to the code under test as its parent. */
 WindowId createTopLevelWindow (const Connection&, const std::string& name, int x, int y, int width, int height);
