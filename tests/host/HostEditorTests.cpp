@@ -1,9 +1,9 @@
 // The plug-in's editor open in JUCE's own VST3 and LV2 hosting, in a window of an X server of the
 // test's own: the plug-in's messages then run on the host's message thread.
 
-#include "PluginHost.h"
-#include "common/ChainSignals.h"
-#include "common/Watchdog.h"
+#include "tests/host/PluginHost.h"
+#include "tests/common/ChainSignals.h"
+#include "tests/common/Watchdog.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,8 @@
 #include <memory>
 #include <string>
 
-using namespace quindle::host;
-using namespace quindle::test;
-
+namespace quindle::test::host
+{
 namespace
 {
 constexpr double sampleRate = 48000.0;
@@ -106,3 +105,4 @@ TEST_P (HostedEditor, AValueNoHostShouldSendKeepsTheParameterInRangeAndTheMessag
 
 INSTANTIATE_TEST_SUITE_P (Formats, HostedEditor, ::testing::Values (Format::vst3, Format::lv2),
                           [] (const auto& testInfo) { return nameOf (testInfo.param); });
+} // namespace quindle::test::host

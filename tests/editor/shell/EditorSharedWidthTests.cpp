@@ -2,13 +2,13 @@
 // others take it at their next poll and write nothing back. The poll runs at its real period of
 // one second; the file is written half a second after a save.
 
-#include "EditorTestSupport.h"
+#include "tests/editor/shell/EditorTestSupport.h"
 
 #include <filesystem>
 #include <functional>
 
-using namespace editortest;
-
+namespace quindle::test::editor
+{
 namespace
 {
 using Editor = QuindleAudioProcessorEditor;
@@ -43,7 +43,7 @@ class EditorSharedWidth : public SettingsFileTest {};
 TEST_F (EditorSharedWidth, AWidthOneEditorSavesIsTakenByTheOtherWhichWritesNothingBack)
 {
     OpenEditor first, second;
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     resizeAsTheUserDoes (first.editor(), 800);
     EXPECT_EQ (storedWidthText(), "") << "the save reaches the disk half a second later";
@@ -89,7 +89,7 @@ TEST_F (EditorSharedWidth, TheUsersNextResizeAfterAFollowedChangeIsSaved)
         SCOPED_TRACE (c.name);
         settingsFile().deleteFile();
         OpenEditor first, second;
-        quindle::test::CapturedStderr captured;
+        processor::CapturedStderr captured;
 
         letTheClockMoveOn();
         c.change (first.editor());
@@ -112,7 +112,7 @@ TEST_F (EditorSharedWidth, ASaveThatChangedNothingLeavesTheNextChangeToBeFollowe
 {
     storeWidthText ("700");
     OpenEditor open;
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     // The host resizes the window to the width it already has: saved, but the stored text stays.
     open.editor().resized();
@@ -131,7 +131,7 @@ TEST_F (EditorSharedWidth, ASaveThatChangedNothingLeavesTheNextChangeToBeFollowe
 TEST_F (EditorSharedWidth, AFileThatCannotBeReadIsSkippedAndTheNextChangeFollowed)
 {
     OpenEditor open;
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     ASSERT_TRUE (settingsFile().getParentDirectory().createDirectory());
     ASSERT_TRUE (settingsFile().replaceWithText ("not a settings file"));
@@ -157,7 +157,7 @@ TEST_F (EditorSharedWidth, EditorsThatNeverFollowNorSave)
     OpenEditor auv3 (juce::AudioProcessor::wrapperType_AudioUnitv3);
     OpenEditor aaxWithoutWindow (juce::AudioProcessor::wrapperType_AAX);
     ASSERT_EQ (aaxWithoutWindow.editor().getPeer(), nullptr);
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     resizeAsTheUserDoes (auv3.editor(), 800);
     runTimersFor (untilTheSaveIsWritten);
@@ -176,3 +176,4 @@ TEST_F (EditorSharedWidth, EditorsThatNeverFollowNorSave)
     };
     EXPECT_EQ (linesOf (log), expected);
 }
+} // namespace quindle::test::editor

@@ -4,31 +4,31 @@
 // periods without a message loop, and walks over the controls of an editor's tree.
 
 #include "editor/PluginEditor.h"
-#include "common/ControlTestSupport.h"
-#include "common/MessageDispatch.h"
-#include "kit/KitTestSupport.h"
+#include "tests/common/ControlTestSupport.h"
+#include "tests/common/MessageDispatch.h"
+#include "tests/kit/KitTestSupport.h"
 #include "processor/ParameterIDs.h"
-#include "processor/ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace editortest
+namespace quindle::test::editor
 {
 /** Runs the message loop for about this long, so timers fire at their real periods: the poll,
     the overlay's timer and the settings file's delayed save among them. */
 inline void runTimersFor (int milliseconds)
 {
-    quindle::test::runMessageLoopFor (milliseconds);
+    runMessageLoopFor (milliseconds);
 }
 
 /** The one settings file every instance shares, in the tests' own HOME. Found once, by the first
     call, which must not be made while standard error is being captured. */
 inline const juce::File& settingsFile()
 {
-    static const juce::File file = quindle::test::makeProcessor()->propertiesFile->getFile();
+    static const juce::File file = processor::makeProcessor()->propertiesFile->getFile();
     return file;
 }
 
@@ -78,10 +78,10 @@ public:
     explicit OpenEditor (juce::AudioProcessor::WrapperType wrapperType = juce::AudioProcessor::wrapperType_Undefined)
     {
         juce::AudioProcessor::setTypeOfNextNewPlugin (wrapperType);
-        processor = quindle::test::makeProcessor();
+        processor = processor::makeProcessor();
         juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_Undefined);
 
-        quindle::test::CapturedStderr captured;
+        processor::CapturedStderr captured;
         editorComponent.reset (dynamic_cast<QuindleAudioProcessorEditor*> (processor->createEditorIfNeeded()));
         openingLog = captured.take();
     }
@@ -101,7 +101,7 @@ public:
     MainContainerComponent& container() { return editorComponent->getContainer(); }
 
     juce::RangedAudioParameter& parameter (const char* id) { return *processor->apvts.getParameter (id); }
-    void set (const char* id, float value) { quindle::test::setParameter (*processor, id, value); }
+    void set (const char* id, float value) { processor::setParameter (*processor, id, value); }
 
     std::unique_ptr<QuindleAudioProcessor> processor;
     std::string openingLog;
@@ -132,4 +132,4 @@ inline int tagOf (juce::Component& c)
     const auto* index = c.getProperties().getVarPointer (CustomComponent::controlParameterIndexKey);
     return index != nullptr ? (int) *index : -1;
 }
-} // namespace editortest
+} // namespace quindle::test::editor
