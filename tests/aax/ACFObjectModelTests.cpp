@@ -1,17 +1,15 @@
 #include "AAX_UIDs.h"
-#include "support/FakeEffectObjects.h"
+#include "tests/aax/support/FakeEffectObjects.h"
 
 #include <gtest/gtest.h>
 
 #include <thread>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
-    using aaxtest::EventLog;
-    using aaxtest::FakeEffectGUI;
-    using aaxtest::FakeEffectParameters;
-
     /** A bare component object, aggregated or not, with a log of its lifetime. */
     struct Inner : CACFUnknown
     {
@@ -211,3 +209,4 @@ TEST (ACFObjectModel, ReferencesTakenAndReleasedOnManyThreadsBalance)
     EXPECT_EQ (primary->Release(), 0u);
     EXPECT_EQ (CACFUnknown::m_ActiveObjects, before);
 }
+} // namespace quindle::test::aax

@@ -1,12 +1,14 @@
 // ACFPtr holds exactly one reference to a host interface: these pin when it takes and gives
 // back references, so that no wrapper leaks a host object or releases one twice.
 
-#include "testhost/TestHost.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include "ACFPtr.h"
 
 #include <gtest/gtest.h>
 
+namespace quindle::test::aax
+{
 namespace
 {
     using namespace aaxhost;
@@ -76,3 +78,4 @@ TEST (ACFPtr, CallingThroughAnEmptyPointerThrowsThePointerError)
         EXPECT_EQ (thrown, static_cast<int32_t> (0x80000005u));
     }
 }
+} // namespace quindle::test::aax

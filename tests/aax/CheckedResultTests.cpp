@@ -1,12 +1,14 @@
 #include "AAX_CheckedResult.h"
 #include "AAX_Exception.h"
-#include "support/FakeHostServices.h"
+#include "tests/aax/support/FakeHostServices.h"
 
 #include <gtest/gtest.h>
 
+namespace quindle::test::aax
+{
 TEST (CheckedResult, AcceptedResultThrowsNothingAndTracesNothing)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
 
     AAX_CheckedResult result;
     EXPECT_NO_THROW (result = AAX_SUCCESS);
@@ -19,7 +21,7 @@ TEST (CheckedResult, AcceptedResultThrowsNothingAndTracesNothing)
 
 TEST (CheckedResult, RejectedAssignmentThrowsTracesAndKeepsTheCodeAsLastError)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
     AAX_CheckedResult result;
 
     try
@@ -50,3 +52,4 @@ TEST (CheckedResult, ConstructionChecksAtOnceAndThrowsWithoutHostServices)
     EXPECT_THROW (AAX_CheckedResult { AAX_ERROR_UNIMPLEMENTED }, AAX::Exception::ResultError);
     EXPECT_THROW (AAX_CheckedResult { 1 }, AAX::Exception::Any) << "positive codes are not accepted either";
 }
+} // namespace quindle::test::aax

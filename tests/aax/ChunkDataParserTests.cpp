@@ -1,6 +1,6 @@
 #include "AAX_CChunkDataParser.h"
 #include "AAX_Errors.h"
-#include "support/ChunkBuffer.h"
+#include "tests/aax/support/ChunkBuffer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
     using Bytes = std::vector<unsigned char>;
-    using aaxtest::ChunkBuffer;
 
     const Bytes kMarker { 0x01, 0x01, 0x01, 0x01 };
 
@@ -347,3 +348,4 @@ TEST (ChunkDataParser, WriterRefusesANullChunkAndWritesNoFurtherThanTheDataSize)
     EXPECT_EQ (buffer.chunk()->fSize, 16);
     EXPECT_EQ (buffer.chunk()->fVersion, 5) << "the writer leaves the version to its caller";
 }
+} // namespace quindle::test::aax

@@ -3,8 +3,8 @@
 // the maps' own pointer properties and stem-format check, map duplication, process procedures
 // on old hosts, features, ownership and the release order.
 
-#include "support/ForwardingCheck.h"
-#include "support/ScopedStartup.h"
+#include "tests/aax/support/ForwardingCheck.h"
+#include "tests/aax/support/ScopedStartup.h"
 
 #include "AAX_VCollection.h"
 #include "AAX_VComponentDescriptor.h"
@@ -18,13 +18,11 @@
 #include <functional>
 #include <memory>
 
+namespace quindle::test::aax
+{
 namespace
 {
     using namespace aaxhost;
-    using aaxtest::Forwarded;
-    using aaxtest::kNoHostObject;
-    using aaxtest::kNotImplementedByHost;
-    using aaxtest::Subject;
 
     void process (void* const[], const void* const) {}
     int32_t instanceInit (const void*, AAX_EComponentInstanceInitAction) { return 0; }
@@ -35,7 +33,7 @@ namespace
     /** A wrapper made from the unknown of a host whose options offer versions of one
         interface, and the host object of type HostType it created. */
     template <class Wrapper, class HostType>
-    aaxtest::MakeSubject<Wrapper> created (Versions HostOptions::*field)
+    MakeSubject<Wrapper> created (Versions HostOptions::*field)
     {
         return [field] (Versions versions) {
             HostOptions options;
@@ -61,8 +59,8 @@ TEST (DescriptionWrappers, CollectionForwardsToItsOneVersion)
         { "SetPackageVersion", 1, kNoHostObject, [] (C& c) { return c.SetPackageVersion (0x010200); } },
         { "SetProperties", 1, kNoHostObject, [] (C& c) { return c.SetProperties (c.NewPropertyMap()); } },
     };
-    aaxtest::expectForwarding (table, created<C, Collection> (&HostOptions::collection),
-                               aaxtest::LaterVersions::fromFirstVersion);
+    expectForwarding (table, created<C, Collection> (&HostOptions::collection),
+                               LaterVersions::fromFirstVersion);
 }
 
 TEST (DescriptionWrappers, EffectDescriptorForwardsToTheVersionOfEachOperation)
@@ -79,8 +77,8 @@ TEST (DescriptionWrappers, EffectDescriptorForwardsToTheVersionOfEachOperation)
         { "AddMeterDescription", 1, kNoHostObject, [] (E& e) { return e.AddMeterDescription (1, "Meter", nullptr); } },
         { "AddControlMIDINode", 2, kNotImplementedByHost, [] (E& e) { return e.AddControlMIDINode (1, AAX_eMIDINodeType_Global, "MIDI", 0xFFFF); } },
     };
-    aaxtest::expectForwarding (table, created<E, EffectDescriptor> (&HostOptions::effectDescriptor),
-                               aaxtest::LaterVersions::fromFirstVersion);
+    expectForwarding (table, created<E, EffectDescriptor> (&HostOptions::effectDescriptor),
+                               LaterVersions::fromFirstVersion);
 }
 
 TEST (DescriptionWrappers, ComponentDescriptorForwardsToTheVersionOfEachOperation)
@@ -107,8 +105,8 @@ TEST (DescriptionWrappers, ComponentDescriptorForwardsToTheVersionOfEachOperatio
         { "AddProcessProc_TI", 1, kNoHostObject, [] (D& d) { return d.AddProcessProc_TI ("dsp.dll", "Process", nullptr, "Init", "Background", nullptr); } },
         { "AddProcessProc", 3, kNoHostObject, [] (D& d) { return d.AddProcessProc (nullptr, nullptr, 0); } },
     };
-    aaxtest::expectForwarding (table, created<D, ComponentDescriptor> (&HostOptions::componentDescriptor),
-                               aaxtest::LaterVersions::fromFirstVersion);
+    expectForwarding (table, created<D, ComponentDescriptor> (&HostOptions::componentDescriptor),
+                               LaterVersions::fromFirstVersion);
 }
 
 TEST (DescriptionWrappers, PropertyMapForwardsToTheVersionOfEachOperation)
@@ -123,7 +121,7 @@ TEST (DescriptionWrappers, PropertyMapForwardsToTheVersionOfEachOperation)
         { "AddPointerProperty", 3, kNotImplementedByHost, [] (M& m) { return m.AddPointerProperty (AAX_eProperty_ProductID, "text"); } },
     };
 
-    const aaxtest::MakeSubject<M> make = [] (Versions versions) {
+    const MakeSubject<M> make = [] (Versions versions) {
         HostOptions options;
         options.propertyMap = versions;
         Subject<M> subject;
@@ -132,7 +130,7 @@ TEST (DescriptionWrappers, PropertyMapForwardsToTheVersionOfEachOperation)
         subject.hostObject = subject.host->objects<PropertyMap>().back();
         return subject;
     };
-    aaxtest::expectForwarding (table, make, aaxtest::LaterVersions::fromFirstVersion);
+    expectForwarding (table, make, LaterVersions::fromFirstVersion);
 }
 
 TEST (DescriptionWrappers, FeatureInfoForwardsToItsOneVersion)
@@ -142,7 +140,7 @@ TEST (DescriptionWrappers, FeatureInfoForwardsToItsOneVersion)
         { "SupportLevel", 1, kNoHostObject, [] (F& f) { AAX_ESupportLevel level; return f.SupportLevel (level); } },
     };
 
-    const aaxtest::MakeSubject<F> make = [] (Versions versions) {
+    const MakeSubject<F> make = [] (Versions versions) {
         HostOptions options;
         options.featureInfo = versions;
         Subject<F> subject;
@@ -151,7 +149,7 @@ TEST (DescriptionWrappers, FeatureInfoForwardsToItsOneVersion)
         subject.wrapper.reset (AAX_VDescriptionHost (subject.host->unknown()).AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat));
         return subject;
     };
-    aaxtest::expectForwarding (table, make, aaxtest::LaterVersions::fromFirstVersion);
+    expectForwarding (table, make, LaterVersions::fromFirstVersion);
 }
 
 //==============================================================================
@@ -292,7 +290,9 @@ TEST (DescriptionWrappers, DescriptionHostAndHostDefinitionAreOfferedOnlyWhenThe
         EXPECT_EQ (collection.DescriptionHost() != nullptr, offered);
         EXPECT_EQ (collection.HostDefinition() != nullptr, offered);
         if (offered)
+        {
             EXPECT_EQ (static_cast<IACFUnknown*> (collection.HostDefinition()), host.hostDefinition().unknown());
+        }
     }
 }
 
@@ -600,7 +600,7 @@ namespace
         }
 
         Host host;
-        aaxtest::ScopedStartup startup;
+        ScopedStartup startup;
         AAX_VComponentDescriptor component;
         AAX_IPropertyMap* map;
     };
@@ -787,3 +787,4 @@ TEST (AddProcessProcOnOldHosts, NoMapOrNoFirstVersionIsANullObjectAndTheThirdVer
         EXPECT_EQ (current.host.objects<PropertyMap>().size(), 1u) << "no duplicate is made";
     }
 }
+} // namespace quindle::test::aax

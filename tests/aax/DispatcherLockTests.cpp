@@ -4,7 +4,7 @@
 // ThreadSanitizer, which reports any access left unordered.
 
 #include "AAX_CPacketDispatcher.h"
-#include "support/TestEffect.h"
+#include "tests/aax/support/TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,8 @@
 #include <map>
 #include <thread>
 
+namespace quindle::test::aax
+{
 namespace
 {
     constexpr auto kDeadlockTimeout = std::chrono::seconds (20);
@@ -105,7 +107,7 @@ TEST (DispatcherLock, SerialisesTwoContendingThreads)
 
 TEST (DispatcherLock, GuardsTheDispatcherAgainstConcurrentRegistrationAndUpdates)
 {
-    aaxtest::EffectSession session ({}, { { "Width", "Width", 0.25f }, { "Balance", "Balance", 0.75f } });
+    EffectSession session ({}, { { "Width", "Width", 0.25f }, { "Balance", "Balance", 0.75f } });
     ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
     auto& dispatcher = session.effect->dispatcher();
     constexpr int kFields = 2000;
@@ -153,7 +155,7 @@ TEST (DispatcherLock, GuardsTheDispatcherAgainstConcurrentRegistrationAndUpdates
 
 TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
 {
-    aaxtest::EffectSession session;
+    EffectSession session;
     ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
     auto& effect = *session.effect;
     constexpr int kRounds = 2000;
@@ -194,7 +196,7 @@ TEST (DispatcherLock, HostUpdatesOnOneThreadWhileAnotherAsksForCoefficients)
 
 TEST (ChangeCount, HostUpdatesOnOneThreadWhileAnotherReadsTheCount)
 {
-    aaxtest::EffectSession session;
+    EffectSession session;
     ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
     auto& effect = *session.effect;
     constexpr int kRounds = 2000;
@@ -229,3 +231,4 @@ TEST (ChangeCount, HostUpdatesOnOneThreadWhileAnotherReadsTheCount)
     reading.join();
     EXPECT_EQ (changesNow(), before + kRounds);
 }
+} // namespace quindle::test::aax

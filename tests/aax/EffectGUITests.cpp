@@ -2,8 +2,8 @@
 // instance's data model, views are attached, replaced and detached with the derived class told
 // in order, Uninitialize detaches and lets go of everything, and the base's own answers.
 
-#include "support/FakeEffectObjects.h"
-#include "support/TestEffect.h"
+#include "tests/aax/support/FakeEffectObjects.h"
+#include "tests/aax/support/TestEffect.h"
 
 #include "AAX_CEffectGUI.h"
 #include "AAX_UIDs.h"
@@ -13,11 +13,10 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
-    using aaxtest::EventLog;
-    using aaxtest::ParameterDefinition;
-
     /** A GUI on the library's base that records what the base tells it, in order, with the
         native view it saw when it was told to attach. */
     struct RecordingGUI : AAX_CEffectGUI
@@ -65,7 +64,7 @@ namespace
     }
 
     /** One instance with its data model initialised, and a GUI object not yet initialised. */
-    struct GUISession : aaxtest::EffectSession
+    struct GUISession : EffectSession
     {
         explicit GUISession (std::vector<ParameterDefinition> parameters = parametersNamed ({ "Width", "Balance", "MasterBypassID" }))
             : EffectSession ({}, std::move (parameters))
@@ -119,7 +118,7 @@ TEST (EffectGUI, TheGUIHoldsOneReferenceOnTheDataModelUntilItLetsGo)
         SCOPED_TRACE (c.name);
         aaxhost::Host host;
         EventLog lifetime;
-        auto* dataModel = new aaxtest::FakeEffectParameters (&lifetime);
+        auto* dataModel = new FakeEffectParameters (&lifetime);
         HeldGUI gui;
         {
             aaxhost::Instance instance (host);
@@ -282,7 +281,7 @@ TEST (EffectGUI, TheHostsOpenAndCloseRoadThroughTheInstance)
 namespace
 {
     /** A data model whose parameter count and IDs the test chooses, failures included. */
-    struct ScriptedDataModel : aaxtest::FakeEffectParameters
+    struct ScriptedDataModel : FakeEffectParameters
     {
         AAX_Result GetNumberOfParameters (int32_t* count) const override
         {
@@ -409,3 +408,4 @@ TEST (EffectGUI, EachGUIObjectIsCountedWhileItLives)
     }
     EXPECT_EQ (CACFUnknown::m_ActiveObjects.load(), before);
 }
+} // namespace quindle::test::aax

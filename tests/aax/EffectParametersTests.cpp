@@ -2,8 +2,8 @@
 // the parameter calls by ID, the set-request road through the host's automation, the change
 // count, notifications and uninitialisation.
 
-#include "support/FakeHostServices.h"
-#include "support/TestEffect.h"
+#include "tests/aax/support/FakeHostServices.h"
+#include "tests/aax/support/TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,15 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
-    using aaxtest::EffectSession;
-    using aaxtest::TestEffect;
     using Event = aaxhost::AutomationDelegate::Event;
     using Kind = Event::Kind;
     using Answer = aaxhost::AutomationDelegate::Answer;
 
-    std::vector<std::string> idsOf (const std::vector<aaxtest::ParameterDefinition>& definitions)
+    std::vector<std::string> idsOf (const std::vector<ParameterDefinition>& definitions)
     {
         std::vector<std::string> ids;
         for (const auto& definition : definitions)
@@ -68,7 +68,7 @@ TEST (EffectParameters, InitializeMirrorsTheParametersAndLeavesTheMasterBypassOu
     EffectSession session;
     ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
 
-    EXPECT_EQ (session.automation().registeredParameters(), idsOf (aaxtest::quindleParameters()));
+    EXPECT_EQ (session.automation().registeredParameters(), idsOf (quindleParameters()));
     int32_t count = 0;
     EXPECT_EQ (session.effect->GetNumberOfParameters (&count), AAX_SUCCESS);
     EXPECT_EQ (count, 14);
@@ -91,7 +91,7 @@ TEST (EffectParameters, FailingEffectInitIsReturnedAndFiltersNothing)
 {
     aaxhost::Host host;
     aaxhost::Instance instance (host);
-    auto* effect = new TestEffect (aaxtest::quindleParameters(), AAX_ERROR_NOT_INITIALIZED);
+    auto* effect = new TestEffect (quindleParameters(), AAX_ERROR_NOT_INITIALIZED);
 
     EXPECT_EQ (instance.initialize (effect), AAX_ERROR_NOT_INITIALIZED);
     EXPECT_TRUE (effect->filteredIDs().empty());
@@ -114,7 +114,7 @@ TEST (EffectParameters, FilteringMoreIDsThanThereAreParametersIsReported)
         }
     };
 
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
     aaxhost::Host host;
     aaxhost::Instance instance (host);
     auto* effect = new OverFiltering();
@@ -396,7 +396,7 @@ TEST (EffectParameters, SetRequestsGoToTheHostAndApplyWhenItAnswers)
 
 TEST (EffectParameters, WithoutAnAutomationDelegateValuesApplyAtOnce)
 {
-    EffectSession session (aaxtest::withoutAutomationDelegate());
+    EffectSession session (withoutAutomationDelegate());
     ASSERT_EQ (session.initializeResult, AAX_SUCCESS);
     auto& effect = *session.effect;
 
@@ -552,7 +552,7 @@ TEST (EffectParameters, ASecondInitializeIsRefusedAndTheFirstKeepsWorking)
     EXPECT_EQ (effect.Initialize (session.instance.unknown()), AAX_SUCCESS);
     effect.GetNumberOfParameters (&count);
     EXPECT_EQ (count, 14);
-    EXPECT_EQ (session.automation().registeredParameters(), idsOf (aaxtest::quindleParameters()));
+    EXPECT_EQ (session.automation().registeredParameters(), idsOf (quindleParameters()));
     EXPECT_TRUE (session.host.problems().empty());
 }
 
@@ -583,3 +583,4 @@ TEST (EffectParameters, PageTableUpdateIsLeftToTheDerivedClass)
     ASSERT_EQ (instance.initialize (new TestEffect()), AAX_SUCCESS);
     EXPECT_EQ (instance.updatePageTable (0x50544C31, 4).result, AAX_SUCCESS) << "nothing to fill";
 }
+} // namespace quindle::test::aax

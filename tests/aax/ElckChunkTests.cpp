@@ -1,8 +1,8 @@
 // The library's 'elck' chunk as the host saves, restores and compares it, against the test host.
 
 #include "AAX_CChunkDataParser.h"
-#include "support/ChunkBuffer.h"
-#include "support/TestEffect.h"
+#include "tests/aax/support/ChunkBuffer.h"
+#include "tests/aax/support/TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,10 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
-    using aaxtest::ChunkBuffer;
-    using aaxtest::EffectSession;
-    using aaxtest::TestEffect;
     using Answer = aaxhost::AutomationDelegate::Answer;
 
     constexpr AAX_CTypeID kElck = 0x656C636B;
@@ -43,7 +42,7 @@ namespace
     void setDistinctValues (TestEffect& effect)
     {
         int32_t index = 0;
-        for (const auto& definition : aaxtest::quindleParameters())
+        for (const auto& definition : quindleParameters())
             effect.UpdateParameterNormalizedValue (definition.id.c_str(), 0.05 * ++index, AAX_eUpdateSource_Parameter);
 
         effect.UpdateParameterNormalizedValue (cDefaultMasterBypassID, 1.0, AAX_eUpdateSource_Parameter);
@@ -65,7 +64,7 @@ TEST (ElckChunk, OneDoubleRecordPerParameterInIndexOrderWithoutTheMasterBypass)
     const AAX_SPlugInChunk& record = *chunk.chunk();
 
     int32_t expectedSize = 4;
-    for (const auto& definition : aaxtest::quindleParameters())
+    for (const auto& definition : quindleParameters())
         if (definition.id != cDefaultMasterBypassID)
             expectedSize += static_cast<int32_t> ((definition.id.size() + 6) & ~size_t { 3 }) + 8;
 
@@ -85,7 +84,7 @@ TEST (ElckChunk, OneDoubleRecordPerParameterInIndexOrderWithoutTheMasterBypass)
     EXPECT_EQ (parser.FindName (AAX_CString ("MasterBypassID")), -1);
 
     int32_t index = 0;
-    for (const auto& definition : aaxtest::quindleParameters())
+    for (const auto& definition : quindleParameters())
     {
         if (definition.id == cDefaultMasterBypassID)
             continue;
@@ -148,7 +147,7 @@ TEST (ElckChunk, RestoreSetsEveryParameterThroughTheHost)
     const Case cases[] = {
         { "host answers inside the request", {}, Answer::atOnce },
         { "host answers later", {}, Answer::later },
-        { "host without automation", aaxtest::withoutAutomationDelegate(), Answer::atOnce },
+        { "host without automation", withoutAutomationDelegate(), Answer::atOnce },
     };
 
     for (const auto& c : cases)
@@ -166,7 +165,7 @@ TEST (ElckChunk, RestoreSetsEveryParameterThroughTheHost)
             restored.automation().deliverPending();
         }
 
-        for (const auto& definition : aaxtest::quindleParameters())
+        for (const auto& definition : quindleParameters())
         {
             SCOPED_TRACE (definition.id);
             const float expected = definition.id == cDefaultMasterBypassID ? 0.0f : saved.effect->valueOf (definition.id);
@@ -233,7 +232,7 @@ TEST (ElckChunk, DamagedChunksApplyTheWholeRecordsBeforeTheDamage)
 
         EXPECT_EQ (restored.effect->SetChunk (kElck, chunk.chunk()), AAX_SUCCESS);
 
-        for (const auto& definition : aaxtest::quindleParameters())
+        for (const auto& definition : quindleParameters())
         {
             SCOPED_TRACE (definition.id);
             const bool applied = std::find (c.restored.begin(), c.restored.end(), definition.id) != c.restored.end();
@@ -249,7 +248,7 @@ TEST (ElckChunk, CompareTellsWhetherTheParametersHoldTheChunksValues)
     auto current = savedChunk (effect);
 
     AAX_CChunkDataParser missingOne;
-    for (const auto& definition : aaxtest::quindleParameters())
+    for (const auto& definition : quindleParameters())
         if (definition.id != "Width" && definition.id != cDefaultMasterBypassID)
             missingOne.AddDouble (definition.id.c_str(), definition.defaultValue);
     auto withoutWidth = chunkOf (missingOne);
@@ -273,3 +272,4 @@ TEST (ElckChunk, CompareTellsWhetherTheParametersHoldTheChunksValues)
     EffectSession empty ({}, {});
     EXPECT_EQ (compare (*empty.effect, markerOnly), 1) << "no parameters, nothing to differ";
 }
+} // namespace quindle::test::aax

@@ -44,6 +44,9 @@ ACFRESULT AAXCanUnloadNow (IACFUnknown* host) { return runTwin ({ argument (host
 ACFRESULT AAXShutdown (IACFUnknown* host) { return runTwin ({ argument (host) }); }
 ACFRESULT AAXGetSDKVersion (uint64_t* out) { return runTwin ({ argument (out) }); }
 
+// The twins above stand in for the library's, so they live in the global namespace.
+namespace quindle::test::aax
+{
 namespace
 {
     struct Export
@@ -120,3 +123,4 @@ TEST (Exports, NoExceptionOfAnyTypeReachesTheHost)
         }
     }
 }
+} // namespace quindle::test::aax

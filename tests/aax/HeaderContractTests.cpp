@@ -9,6 +9,8 @@
 
 #include <set>
 
+namespace quindle::test::aax
+{
 namespace
 {
     struct Context
@@ -109,3 +111,4 @@ TEST (HeaderContract, CaseLabelValuesAreDistinct)
     EXPECT_NE (AAX_eViewContainer_Type_HWND, 0);
     EXPECT_NE (AAX_eViewContainer_Type_NSView, AAX_eViewContainer_Type_HWND);
 }
+} // namespace quindle::test::aax

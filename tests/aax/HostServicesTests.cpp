@@ -1,10 +1,12 @@
 #include "AAX_CHostServices.h"
-#include "support/FakeHostServices.h"
+#include "tests/aax/support/FakeHostServices.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+namespace quindle::test::aax
+{
 TEST (HostServices, ReportsAreDroppedWithSuccessWithoutHostServices)
 {
     ASSERT_EQ (sHostServices, nullptr);
@@ -16,7 +18,7 @@ TEST (HostServices, ReportsAreDroppedWithSuccessWithoutHostServices)
 
 TEST (HostServices, TraceFormatsAndPassesTheHostsResultBack)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
     services.host.result = -20004;
 
     EXPECT_EQ (AAX_CHostServices::Trace (AAX_eTracePriorityHost_High, "caught: %s (%d)", "boom", 7), -20004);
@@ -28,7 +30,7 @@ TEST (HostServices, TraceFormatsAndPassesTheHostsResultBack)
 
 TEST (HostServices, OverlongTraceIsCutTo511CharactersNotRefused)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
 
     struct Case
     {
@@ -50,7 +52,7 @@ TEST (HostServices, OverlongTraceIsCutTo511CharactersNotRefused)
 
 TEST (HostServices, TextWithFormatCharactersPassedAsArgumentArrivesVerbatim)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
     const char* what = "bad %s %n %d%% text";
 
     AAX_CHostServices::Trace (AAX_eTracePriorityHost_High, "AAXRegisterPlugin exception caught: %s", what);
@@ -61,7 +63,7 @@ TEST (HostServices, TextWithFormatCharactersPassedAsArgumentArrivesVerbatim)
 
 TEST (HostServices, NullFormatIsAFormattingFailureNotACrash)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
 
     EXPECT_EQ (AAX_CHostServices::Trace (AAX_eTracePriorityHost_High, nullptr), -20051);
     EXPECT_TRUE (services.host.traces.empty());
@@ -69,7 +71,7 @@ TEST (HostServices, NullFormatIsAFormattingFailureNotACrash)
 
 TEST (HostServices, AssertionFailureReachesTheHostUnchanged)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
     services.host.result = 5;
 
     EXPECT_EQ (AAX_CHostServices::HandleAssertFailure ("/Library/SDKs/AAX/Interfaces/AAX_CParameter", 831, "0 < numSteps", 1), 5);
@@ -81,3 +83,4 @@ TEST (HostServices, AssertionFailureReachesTheHostUnchanged)
     EXPECT_EQ (assertion.expression, "0 < numSteps");
     EXPECT_EQ (assertion.flags, 1);
 }
+} // namespace quindle::test::aax

@@ -1,6 +1,6 @@
 // Coefficient packets from the host's updates to the host's controller, against the test host.
 
-#include "support/TestEffect.h"
+#include "tests/aax/support/TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
-    using aaxtest::EffectSession;
     /** A posted packet: its field and its bytes. */
     using Posted = std::pair<AAX_CFieldIndex, std::vector<uint8_t>>;
 
@@ -171,3 +172,4 @@ TEST (PacketDispatch, FrameworkRegistrationWithoutAHandlerUsesTheSingleValueFill
 
     EXPECT_EQ (posted (controller), (std::vector<Posted> { { 8, bytesOf (0.5f) } })) << "the refused registrations made nothing";
 }
+} // namespace quindle::test::aax

@@ -5,7 +5,7 @@
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CPacketDispatcher.h"
 #include "AAX_CParameter.h"
-#include "support/FakeEffectObjects.h"
+#include "tests/aax/support/FakeEffectObjects.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
     /** Hands out one parameter by its ID, as the effect-parameters object does. */
-    struct ParameterOwner : aaxtest::FakeEffectParameters
+    struct ParameterOwner : FakeEffectParameters
     {
         AAX_Result GetParameter (AAX_CParamID id, AAX_IParameter** out) override
         {
@@ -144,7 +146,7 @@ TEST (PacketDispatcher, SingleValuePacketWithoutAParameterLeavesThePacketAlone)
 {
     ParameterOwner owner;
     owner.parameter = makeParameter (0.0f, 1.0f, 1.0f);
-    aaxtest::FakeEffectParameters ownerWithoutParameters;
+    FakeEffectParameters ownerWithoutParameters;
 
     struct Case
     {
@@ -180,3 +182,4 @@ TEST (PacketDispatcher, RefusesNullIDsAndNegativeFields)
     EXPECT_EQ (dispatcher.Dispatch(), AAX_ERROR_NULL_OBJECT) << "nothing to post to without a controller";
     EXPECT_TRUE (worker.calls.empty());
 }
+} // namespace quindle::test::aax

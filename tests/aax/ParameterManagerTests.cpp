@@ -2,7 +2,7 @@
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
 #include "AAX_CParameterManager.h"
-#include "support/RecordingAutomationDelegate.h"
+#include "tests/aax/support/RecordingAutomationDelegate.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
     AAX_CParameter<float>* newParameter (const char* id)
@@ -53,7 +55,7 @@ TEST (ParameterManager, FindsParametersByIDAndByInsertionIndex)
 
 TEST (ParameterManager, IgnoresNullAndDuplicateParametersWhichStayWithTheCaller)
 {
-    aaxtest::RecordingAutomationDelegate delegate;
+    RecordingAutomationDelegate delegate;
     AAX_CParameterManager manager;
     manager.Initialize (&delegate);
 
@@ -69,7 +71,7 @@ TEST (ParameterManager, IgnoresNullAndDuplicateParametersWhichStayWithTheCaller)
 
 TEST (ParameterManager, AddedParametersRegisterAndRemovedOnesUnregister)
 {
-    aaxtest::RecordingAutomationDelegate delegate;
+    RecordingAutomationDelegate delegate;
     {
         AAX_CParameterManager manager;
         manager.AddParameter (newParameter ("Before"));   // no delegate yet: nothing to register with
@@ -88,3 +90,4 @@ TEST (ParameterManager, AddedParametersRegisterAndRemovedOnesUnregister)
                                                          "unregister Balance", "register Again", "unregister Again" }))
         << "the manager's destruction deletes what it still holds";
 }
+} // namespace quindle::test::aax

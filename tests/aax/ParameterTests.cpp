@@ -1,8 +1,8 @@
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
-#include "support/FakeHostServices.h"
-#include "support/RecordingAutomationDelegate.h"
+#include "tests/aax/support/FakeHostServices.h"
+#include "tests/aax/support/RecordingAutomationDelegate.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
     using Parameter = AAX_CParameter<float>;
@@ -34,7 +36,7 @@ namespace
             delegate.log.clear();
         }
 
-        aaxtest::RecordingAutomationDelegate delegate;
+        RecordingAutomationDelegate delegate;
         std::unique_ptr<Parameter> parameter = makeParameter ("Width", 0.5f);
     };
 
@@ -70,7 +72,7 @@ namespace
 
 TEST (Parameter, ConstructionAsTheWrapperDoesIt)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
     auto parameter = makeParameter ("Output Gain", 0.5f);
 
     EXPECT_STREQ (parameter->Identifier(), "Output Gain");
@@ -105,7 +107,7 @@ TEST (Parameter, OverlongIdentifierIsCutTo31CharactersWithOneReport)
     for (const Case c : { Case { 31, 31, 0 }, Case { 32, 31, 1 }, Case { 40, 31, 1 } })
     {
         SCOPED_TRACE (c.length);
-        aaxtest::ScopedHostServices services;
+        ScopedHostServices services;
         const std::string id (c.length, 'i');
 
         auto parameter = makeParameter (id.c_str());
@@ -254,7 +256,7 @@ TEST (Parameter, DisplayChangeReportsTheCurrentValueToTheHost)
 
 TEST (Parameter, DelegateRegistrationFollowsTheParameter)
 {
-    aaxtest::RecordingAutomationDelegate first, second;
+    RecordingAutomationDelegate first, second;
     auto parameter = makeParameter ("Width");
 
     parameter->SetAutomationDelegate (&first);
@@ -317,7 +319,7 @@ TEST (Parameter, StepValueFollowsTheValueAndASingleStepCannotBeSet)
 
 TEST (Parameter, ZeroStepsIsReportedAndIgnored)
 {
-    aaxtest::ScopedHostServices services;
+    ScopedHostServices services;
     auto parameter = makeParameter();
     parameter->SetNumberOfSteps (2048);
 
@@ -463,3 +465,4 @@ TEST (Parameter, RenamingAndClearingShortenedNames)
     parameter->ClearShortenedNames();
     EXPECT_STREQ (parameter->ShortenedName (5).Get(), "Stereo Width");
 }
+} // namespace quindle::test::aax

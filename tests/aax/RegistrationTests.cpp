@@ -5,8 +5,8 @@
 
 #include "AAX_Exports.cpp"
 
-#include "support/FakeEffectObjects.h"
-#include "support/ScopedStartup.h"
+#include "tests/aax/support/FakeEffectObjects.h"
+#include "tests/aax/support/ScopedStartup.h"
 
 #include "ACFPtr.h"
 #include "AAX_CHostServices.h"
@@ -18,8 +18,6 @@
 
 #include <functional>
 #include <stdexcept>
-
-using namespace aaxhost;
 
 namespace
 {
@@ -51,6 +49,11 @@ AAX_Result GetEffectDescriptions (AAX_ICollection* collection)
     return describe (collection);
 }
 
+// The description function above is the one the library calls, in the global namespace.
+namespace quindle::test::aax
+{
+using namespace aaxhost;
+
 namespace
 {
     IACFPluginDefinition* const kUntouched = reinterpret_cast<IACFPluginDefinition*> (0x5EED);
@@ -70,7 +73,7 @@ namespace
         }
 
         Host tracing;
-        aaxtest::ScopedStartup startup { tracing };
+        ScopedStartup startup { tracing };
     };
 }
 
@@ -147,9 +150,13 @@ TEST_F (Registration, FailuresBecomeResultsAndTracesAndLeaveNothingBehind)
         EXPECT_EQ (tracing.services().traceTexts(), c.traces);
         const auto traces = tracing.services().traces();
         if (! traces.empty())
+        {
             EXPECT_EQ (traces.back().priority, 0x08000000);
+        }
         if (traces.size() == 2)
+        {
             EXPECT_EQ (traces.front().priority, 0x04000000);
+        }
         EXPECT_EQ (host.outstandingReferences(), 0) << "the collection is gone: " << host.describeReferences();
     }
 }
@@ -253,8 +260,8 @@ TEST (Exports, ComponentModelAnswersVersionAndLiveObjects)
     EXPECT_EQ (version, 0x0000020501344DC8ull);
 
     EXPECT_EQ (ACFCanUnloadNow (nullptr), 0);
-    auto* first = new aaxtest::FakeEffectParameters;
-    auto* second = new aaxtest::FakeEffectGUI;
+    auto* first = new FakeEffectParameters;
+    auto* second = new FakeEffectGUI;
     first->AddRef();
     second->AddRef();
     EXPECT_EQ (ACFCanUnloadNow (nullptr), 2);
@@ -309,3 +316,4 @@ TEST (Exports, StartupReportsAFailedHostServicesObjectAndLeavesNone)
     EXPECT_EQ (AAX_CHostServices::HandleAssertFailure ("file", 1, "0", 1), AAX_ERROR_NULL_OBJECT);
     ACFShutdown (nullptr);
 }
+} // namespace quindle::test::aax

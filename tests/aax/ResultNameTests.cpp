@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quindle::test::aax
+{
 namespace
 {
     struct NameCase
@@ -133,3 +135,4 @@ TEST (Exceptions, WhatTextAddsFunctionAndLineOnlyWhenPresent)
 
     EXPECT_EQ (AAX::Exception::Any ("plain").What(), "plain");
 }
+} // namespace quindle::test::aax

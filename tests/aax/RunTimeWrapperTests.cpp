@@ -2,7 +2,7 @@
 // what it answers without it (with the view container's and the time stamp's exceptions), what
 // reaches the host unchanged, the page-table copies and the host services.
 
-#include "support/ForwardingCheck.h"
+#include "tests/aax/support/ForwardingCheck.h"
 
 #include "AAX_CString.h"
 #include "AAX_VAutomationDelegate.h"
@@ -14,19 +14,17 @@
 
 #include <gtest/gtest.h>
 
+namespace quindle::test::aax
+{
 namespace
 {
     using namespace aaxhost;
-    using aaxtest::Forwarded;
-    using aaxtest::kNoHostObject;
-    using aaxtest::kNotImplementedByHost;
-    using aaxtest::Subject;
-    constexpr auto kFromUnknown = aaxtest::LaterVersions::fromUnknown;
+    constexpr auto kFromUnknown = LaterVersions::fromUnknown;
 
     /** A wrapper over the unknown of an instance whose options offer versions of one interface;
         hostObject picks the wrapped object out of the instance. */
     template <class Wrapper>
-    aaxtest::MakeSubject<Wrapper> overInstance (Versions InstanceOptions::*field, std::function<HostObject& (Instance&)> hostObject)
+    MakeSubject<Wrapper> overInstance (Versions InstanceOptions::*field, std::function<HostObject& (Instance&)> hostObject)
     {
         return [field, hostObject] (Versions versions) {
             InstanceOptions options;
@@ -42,7 +40,7 @@ namespace
 
     /** A wrapper over one host object made with the versions under test. */
     template <class Wrapper, class HostType>
-    aaxtest::MakeSubject<Wrapper> overObject()
+    MakeSubject<Wrapper> overObject()
     {
         return [] (Versions versions) {
             Subject<Wrapper> subject;
@@ -99,7 +97,7 @@ TEST (RunTimeWrappers, ControllerForwardsToTheVersionOfEachOperation)
         { "GetPlugInTargetPlatform", 3, kNotImplementedByHost, [] (C& c) { return c.GetPlugInTargetPlatform (&platform); } },
         { "GetIsAudioSuite", 3, kNotImplementedByHost, [] (C& c) { return c.GetIsAudioSuite (&flag); } },
     };
-    aaxtest::expectForwarding (table, overInstance<C> (&InstanceOptions::controller, &Instance::controller), kFromUnknown);
+    expectForwarding (table, overInstance<C> (&InstanceOptions::controller, &Instance::controller), kFromUnknown);
 }
 
 TEST (RunTimeWrappers, AutomationDelegateForwardsToItsOneVersion)
@@ -115,7 +113,7 @@ TEST (RunTimeWrappers, AutomationDelegateForwardsToItsOneVersion)
         { "PostReleaseRequest", 1, kNoHostObject, [] (A& a) { return a.PostReleaseRequest ("Width"); } },
         { "GetTouchState", 1, kNoHostObject, [] (A& a) { return a.GetTouchState ("Width", &touched); } },
     };
-    aaxtest::expectForwarding (table, overInstance<A> (&InstanceOptions::automationDelegate, &Instance::automation), kFromUnknown);
+    expectForwarding (table, overInstance<A> (&InstanceOptions::automationDelegate, &Instance::automation), kFromUnknown);
 }
 
 TEST (RunTimeWrappers, TransportForwardsToTheVersionOfEachOperation)
@@ -145,7 +143,7 @@ TEST (RunTimeWrappers, TransportForwardsToTheVersionOfEachOperation)
         { "IsMetronomeEnabled", 2, kNotImplementedByHost, [] (T& t) { return t.IsMetronomeEnabled (&a); } },
         { "GetHDTimeCodeInfo", 3, kNotImplementedByHost, [] (T& t) { return t.GetHDTimeCodeInfo (&rate, &c64); } },
     };
-    aaxtest::expectForwarding (table, overInstance<T> (&InstanceOptions::transport, &Instance::transport), kFromUnknown);
+    expectForwarding (table, overInstance<T> (&InstanceOptions::transport, &Instance::transport), kFromUnknown);
 }
 
 TEST (RunTimeWrappers, ViewContainerForwardsAndWithoutAViewSizesNothingSuccessfully)
@@ -166,7 +164,7 @@ TEST (RunTimeWrappers, ViewContainerForwardsAndWithoutAViewSizesNothingSuccessfu
         { "HandleMultipleParametersMouseDrag", 2, kNotImplementedByHost, [] (V& v) { return v.HandleMultipleParametersMouseDrag (ids, 2, 0); } },
         { "HandleMultipleParametersMouseUp", 2, kNotImplementedByHost, [] (V& v) { return v.HandleMultipleParametersMouseUp (ids, 2, 0); } },
     };
-    aaxtest::expectForwarding (table, overObject<V, ViewContainer>(), kFromUnknown);
+    expectForwarding (table, overObject<V, ViewContainer>(), kFromUnknown);
 }
 
 TEST (RunTimeWrappers, PageTableForwardsAndAnswersUnimplementedForEveryMissingVersion)
@@ -194,7 +192,7 @@ TEST (RunTimeWrappers, PageTableForwardsAndAnswersUnimplementedForEveryMissingVe
         { "ClearNameVariationsForParameter", 2, kNotImplementedByHost, [] (P& p) { return p.ClearNameVariationsForParameter ("Width"); } },
         { "SetParameterNameVariation", 2, kNotImplementedByHost, [] (P& p) { return p.SetParameterNameVariation ("Width", AAX_CString ("Wd"), 2); } },
     };
-    aaxtest::expectForwarding (table, overObject<P, PageTable>(), kFromUnknown);
+    expectForwarding (table, overObject<P, PageTable>(), kFromUnknown);
 }
 
 TEST (RunTimeWrappers, HostServicesCreatesEachVersionAndForwardsToIt)
@@ -206,7 +204,7 @@ TEST (RunTimeWrappers, HostServicesCreatesEachVersionAndForwardsToIt)
         { "StackTrace", 2, kNotImplementedByHost, [] (H& h) { return h.StackTrace (0x08000000, 0x04000000, "text"); } },
     };
 
-    const aaxtest::MakeSubject<H> make = [] (Versions versions) {
+    const MakeSubject<H> make = [] (Versions versions) {
         HostOptions options;
         options.hostServices = versions;
         Subject<H> subject;
@@ -215,7 +213,7 @@ TEST (RunTimeWrappers, HostServicesCreatesEachVersionAndForwardsToIt)
         subject.wrapper = std::make_unique<H> (subject.host->unknown());
         return subject;
     };
-    aaxtest::expectForwarding (table, make, kFromUnknown);
+    expectForwarding (table, make, kFromUnknown);
 }
 
 //==============================================================================
@@ -413,3 +411,4 @@ TEST (RunTimeWrappers, TableCopiesNeedTheirControllerVersionATableAndSuccess)
         }
     }
 }
+} // namespace quindle::test::aax

@@ -6,6 +6,8 @@
 #include <locale>
 #include <string>
 
+namespace quindle::test::aax
+{
 namespace
 {
     /** A string implementation of a host's own, seen only through the interface. */
@@ -201,3 +203,4 @@ TEST (CString, ComparisonIsByteForByte)
     EXPECT_TRUE (AAX_CString ("Gain") != "Gain ");
     EXPECT_TRUE (AAX_CString ("") != "a");
 }
+} // namespace quindle::test::aax

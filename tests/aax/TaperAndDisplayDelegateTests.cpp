@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+namespace quindle::test::aax
+{
 namespace
 {
     using LinearTaper = AAX_CLinearTaperDelegate<float, 0>;
@@ -146,3 +148,4 @@ TEST (NumberDisplayDelegate, RefusesANullText)
     EXPECT_FALSE (display.ValueToString (0.5f, nullptr));
     EXPECT_FALSE (display.ValueToString (0.5f, 3, nullptr));
 }
+} // namespace quindle::test::aax

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+namespace quindle::test::aax
+{
 namespace
 {
     /** The 16 bytes an ID written as Data1-Data2-Data3-Data4 occupies in memory here: the three
@@ -122,7 +124,9 @@ TEST (UIDs, EveryIDIsDistinct)
     for (const auto& a : kAllIDs)
         for (const auto& b : kAllIDs)
             if (a.id != b.id)
+            {
                 EXPECT_FALSE (*a.id == *b.id) << a.name << " equals " << b.name;
+            }
 }
 
 TEST (UIDs, EqualityComparesAllSixteenBytes)
@@ -139,3 +143,4 @@ TEST (UIDs, EqualityComparesAllSixteenBytes)
     const _acfUID copy = IID_IAAXEffectGUIV1;
     EXPECT_TRUE (copy == IID_IAAXEffectGUIV1);
 }
+} // namespace quindle::test::aax

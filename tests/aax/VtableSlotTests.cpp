@@ -32,6 +32,8 @@
 #include <numeric>
 #include <vector>
 
+namespace quindle::test::aax
+{
 namespace
 {
     struct Slot
@@ -394,3 +396,4 @@ TEST (VtableSlots, ExceptionBaseHasOnlyItsDestructor)
     static_assert (sizeof (AAX::Exception::Any) == sizeof (void*) + 4 * sizeof (std::string),
                    "a vtable pointer and the four texts");
 }
+} // namespace quindle::test::aax

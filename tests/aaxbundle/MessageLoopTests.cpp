@@ -3,7 +3,7 @@
 // JUCE's message thread) can be shown messages of the test's own: ordinary ones, more than
 // JUCE's queue keeps wake-up bytes for, and a chain of messages that each post the next.
 
-#include "common/Watchdog.h"
+#include "tests/common/Watchdog.h"
 
 #include "AAX_CEffectGUI.h"
 #include "AAX_Errors.h"
@@ -18,6 +18,8 @@
 #include <chrono>
 #include <memory>
 
+namespace quindle::test::aaxbundle
+{
 namespace
 {
     constexpr auto kWakeupDeadline = std::chrono::seconds (30);
@@ -123,7 +125,7 @@ TEST_F (MessageLoop, AWakeupDeliversWhatWaitedWhenItBeganAndLeavesWhatThatPostsT
     });
 
     {
-        const quindle::test::Watchdog watchdog ("TimerWakeup", kWakeupDeadline);
+        const Watchdog watchdog ("TimerWakeup", kWakeupDeadline);
         wakeUp();
     }
     EXPECT_EQ (delivered, kWaiting);
@@ -135,7 +137,7 @@ TEST_F (MessageLoop, AWakeupDeliversWhatWaitedWhenItBeganAndLeavesWhatThatPostsT
 
 TEST_F (MessageLoop, AChainOfMessagesThatPostTheirSuccessorsRunsOneLinkPerWakeup)
 {
-    const quindle::test::Watchdog watchdog ("TimerWakeup", kWakeupDeadline);
+    const Watchdog watchdog ("TimerWakeup", kWakeupDeadline);
     const RepostingChain chain;
     RegisteredSocket socket;
 
@@ -148,3 +150,4 @@ TEST_F (MessageLoop, AChainOfMessagesThatPostTheirSuccessorsRunsOneLinkPerWakeup
         EXPECT_EQ (socket.calls, wakeup) << "the queue's share of the wakeup costs no other descriptor its turn";
     }
 }
+} // namespace quindle::test::aaxbundle

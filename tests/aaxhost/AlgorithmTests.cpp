@@ -2,8 +2,8 @@
 // procedures, and an algorithm run through a component's process procedure with its context
 // laid out from the registered fields.
 
-#include "aax/support/FakeEffectObjects.h"
-#include "testhost/TestHost.h"
+#include "tests/aax/support/FakeEffectObjects.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include "AAX_IACFComponentDescriptor.h"
 #include "AAX_IACFController.h"
@@ -15,10 +15,10 @@
 
 #include <cstring>
 
+namespace quindle::test::aaxhost
+{
 namespace
 {
-    using namespace aaxhost;
-
     template <class Interface>
     Interface* queryAs (IACFUnknown* object, const acfIID& iid)
     {
@@ -59,7 +59,7 @@ namespace
 
     /** A data model that resets the private data the way the plug-in wants it and counts the
         host's coefficient requests. */
-    struct ResettingDataModel : aaxtest::FakeEffectParameters
+    struct ResettingDataModel : aax::FakeEffectParameters
     {
         AAX_Result ResetFieldData (AAX_CFieldIndex field, void* data, uint32_t size) const override
         {
@@ -173,8 +173,8 @@ TEST (TestHostAlgorithm, WhatTheHostCannotGiveOrTheCallerGetsWrongIsAProblem)
 
 namespace
 {
-    AAX_IEffectParameters* AAX_CALLBACK createDataModel() { return new aaxtest::FakeEffectParameters; }
-    AAX_IEffectGUI* AAX_CALLBACK createGUI() { return new aaxtest::FakeEffectGUI; }
+    AAX_IEffectParameters* AAX_CALLBACK createDataModel() { return new aax::FakeEffectParameters; }
+    AAX_IEffectGUI* AAX_CALLBACK createGUI() { return new aax::FakeEffectGUI; }
 }
 
 TEST (TestHostAlgorithm, CreationProceduresMakeTheObjectsTheInstanceTakesOn)
@@ -195,3 +195,4 @@ TEST (TestHostAlgorithm, CreationProceduresMakeTheObjectsTheInstanceTakesOn)
     EXPECT_EQ (instance.initializeGUI (effect.createGUI()), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_NE (instance.gui(), nullptr);
 }
+} // namespace quindle::test::aaxhost

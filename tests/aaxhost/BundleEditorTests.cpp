@@ -6,13 +6,13 @@
 // close and the instances go. A framework assertion anywhere (the framework reports them on
 // standard error in this Debug build) fails the test.
 
-#include "LoadedBundle.h"
-#include "PngFile.h"
-#include "ProcessThreads.h"
-#include "StandardErrorToFile.h"
-#include "X11HostWindow.h"
-#include "common/ChainSignals.h"
-#include "common/Watchdog.h"
+#include "tests/aaxhost/LoadedBundle.h"
+#include "tests/aaxhost/PngFile.h"
+#include "tests/aaxhost/ProcessThreads.h"
+#include "tests/aaxhost/StandardErrorToFile.h"
+#include "tests/aaxhost/X11HostWindow.h"
+#include "tests/common/ChainSignals.h"
+#include "tests/common/Watchdog.h"
 
 #include <algorithm>
 #include <array>
@@ -27,8 +27,8 @@
 #include <sstream>
 #include <thread>
 
-using namespace bundletest;
-
+namespace quindle::test::aaxhost
+{
 namespace
 {
     // The editor lays its interface out at 525 x 229 and scales it to its window: the places the
@@ -62,18 +62,18 @@ namespace
 
     /** Where a design point lies in an editor window `width` pixels wide: the editor scales its
         design as a window 2 pixels wider would. */
-    x11test::Point inEditor (DesignPoint p, int width)
+    x11::Point inEditor (DesignPoint p, int width)
     {
         return { static_cast<int> (p.x * (width + 2) / 525.0),
                  static_cast<int> (p.y * heightForWidth (width + 2) / 229.0) };
     }
 
-    size_t pixelsOf (const x11test::Image& image, std::array<std::uint8_t, 3> colour)
+    size_t pixelsOf (const x11::Image& image, std::array<std::uint8_t, 3> colour)
     {
         size_t count = 0;
         for (int y = 0; y < image.height; ++y)
             for (int x = 0; x < image.width; ++x)
-                count += image.pixel (x, y) == colour ? 1 : 0;
+                count += image.pixel (x, y) == colour ? 1u : 0u;
         return count;
     }
 
@@ -114,9 +114,9 @@ namespace
     public:
         static void SetUpTestSuite()
         {
-            server = std::make_unique<x11test::VirtualServer> (1280, 1024);
+            server = std::make_unique<x11::VirtualServer> (1280, 1024);
             setenv ("DISPLAY", server->displayName().c_str(), 1);
-            desktop = std::make_unique<x11test::Connection>();
+            desktop = std::make_unique<x11::Connection>();
             makeWindowManagerAtoms (*desktop);
 
             // A sanitizer's runtime starts a thread of its own with the process's first thread:
@@ -181,9 +181,9 @@ namespace
         }
 
         /** The plug-in's own window inside the host's (0 while there is none). */
-        x11test::WindowId editorWindowIn (const X11HostWindow& window) const
+        x11::WindowId editorWindowIn (const X11HostWindow& window) const
         {
-            const auto children = x11test::childrenOf (x, window.id());
+            const auto children = x11::childrenOf (x, window.id());
             return children.size() == 1 ? children[0] : 0;
         }
 
@@ -197,22 +197,22 @@ namespace
 
         bool showsPanels (const X11HostWindow& window) const
         {
-            const auto image = x11test::readPixels (x, window.id());
+            const auto image = x11::readPixels (x, window.id());
             return pixelsOf (image, middlePanelColour) >= 20000 && pixelsOf (image, sectionColour) >= 20000;
         }
 
-        x11test::Image areaOf (const X11HostWindow& window, DesignArea area) const
+        x11::Image areaOf (const X11HostWindow& window, DesignArea area) const
         {
             const auto width = sizeOf (x, window.id()).width;
             const auto topLeft = inEditor (area.topLeft, width), bottomRight = inEditor (area.bottomRight, width);
-            return x11test::readPixels (x, window.id(), topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y);
+            return x11::readPixels (x, window.id(), topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y);
         }
 
         void clickAt (const X11HostWindow& window, DesignPoint point) const
         {
             const auto inWindow = inEditor (point, sizeOf (x, window.id()).width);
-            const auto onScreen = x11test::screenPositionOf (x, window.id(), inWindow.x, inWindow.y);
-            x11test::click (x, onScreen.x, onScreen.y);
+            const auto onScreen = x11::screenPositionOf (x, window.id(), inWindow.x, inWindow.y);
+            x11::click (x, onScreen.x, onScreen.y);
         }
 
         /** The framework's assertions in the log, but for those the test expects. */
@@ -231,17 +231,17 @@ namespace
         }
 
         std::vector<std::string> expectedAssertions;
-        static std::unique_ptr<x11test::VirtualServer> server;
-        static std::unique_ptr<x11test::Connection> desktop;   // stands in for the window manager
+        static std::unique_ptr<x11::VirtualServer> server;
+        static std::unique_ptr<x11::Connection> desktop;   // stands in for the window manager
         std::unique_ptr<StandardErrorToFile> standardError;
         const X11ErrorLog xErrors;
         const HomeWithSavedWidth home { std::nullopt };
-        const x11test::Connection x;
+        const x11::Connection x;
         std::vector<std::string> threadsBeforeLoading;
     };
 
-    std::unique_ptr<x11test::VirtualServer> EditorInHostWindow::server;
-    std::unique_ptr<x11test::Connection> EditorInHostWindow::desktop;
+    std::unique_ptr<x11::VirtualServer> EditorInHostWindow::server;
+    std::unique_ptr<x11::Connection> EditorInHostWindow::desktop;
 
     // A host window is made before the instance that shows in it, so that the view is closed
     // (the instance's end closes it) before the window goes.
@@ -266,12 +266,12 @@ TEST_F (EditorInHostWindow, TheEditorPaintsInTheHostsWindowShowsItsOverlayAndCom
     ASSERT_NE (editorWindowIn (window), 0u) << "the editor's window lives inside the host's";
     EXPECT_EQ (sizeOf (x, editorWindowIn (window)).width, 700);
     EXPECT_EQ (sizeOf (x, editorWindowIn (window)).height, 305);
-    EXPECT_TRUE (writePng (QUINDLE_TEST_OUTPUT_DIR "/aax-editor.png", x11test::readPixels (x, window.id())));
+    EXPECT_TRUE (writePng (QUINDLE_TEST_OUTPUT_DIR "/aax-editor.png", x11::readPixels (x, window.id())));
 
     // The "?" toggle flips a flag; the container's 100 ms timer shows the overlay over the panels.
     const auto bareMiddlePanel = [&] {
         const auto at = inEditor (middlePanelTop, 700);
-        return x11test::readPixels (x, window.id(), at.x, at.y, 1, 1).pixel (0, 0) == middlePanelColour;
+        return x11::readPixels (x, window.id(), at.x, at.y, 1, 1).pixel (0, 0) == middlePanelColour;
     };
     ASSERT_TRUE (bareMiddlePanel());
     clickAt (window, infoToggle);
@@ -282,7 +282,7 @@ TEST_F (EditorInHostWindow, TheEditorPaintsInTheHostsWindowShowsItsOverlayAndCom
     // Detached, the editor's window goes; attached again, a new editor paints.
     ASSERT_EQ (quindle.instance.closeView(), AAX_SUCCESS);
     EXPECT_TRUE (runGUIUntil ({ &quindle.instance }, [&] { return editorWindowIn (window) == 0; }));
-    EXPECT_EQ (pixelsOf (x11test::readPixels (x, window.id()), middlePanelColour), 0u);
+    EXPECT_EQ (pixelsOf (x11::readPixels (x, window.id()), middlePanelColour), 0u);
     openAndWaitForPanels (quindle, window);
 
     ASSERT_EQ (quindle.instance.closeView(), AAX_SUCCESS);
@@ -294,7 +294,6 @@ TEST_F (EditorInHostWindow, AClickInTheEditorTravelsTheAutomationRoadToTheHostAn
 {
     using Kind = AutomationDelegate::Event::Kind;
     using Event = AutomationDelegate::Event;
-    using quindle::test::mid;
 
     struct Case
     {
@@ -309,9 +308,9 @@ TEST_F (EditorInHostWindow, AClickInTheEditorTravelsTheAutomationRoadToTheHostAn
         { "mono check, the host answering later", monoCheckButton, "Mono Check", AutomationDelegate::Answer::later },
     };
 
-    const auto block = quindle::test::twoToneSignal (kBlockSize, kSampleRate);
-    const auto mono = [] (double l, double r) { return quindle::test::Sample { mid (l, r), mid (l, r) }; };
-    const auto identity = [] (double l, double r) { return quindle::test::Sample { l, r }; };
+    const auto block = twoToneSignal (kBlockSize, kSampleRate);
+    const auto mono = [] (double l, double r) { return Sample { mid (l, r), mid (l, r) }; };
+    const auto identity = [] (double l, double r) { return Sample { l, r }; };
 
     for (const auto& c : cases)
     {
@@ -323,7 +322,7 @@ TEST_F (EditorInHostWindow, AClickInTheEditorTravelsTheAutomationRoadToTheHostAn
 
         Algorithm algorithm (*componentFor (AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo), quindle.dataModel(),
                              quindle.instance.controller(), kBlockSize);
-        EXPECT_LT (quindle::test::largestError (block, algorithm.process (block), 0, identity), 1.0e-6);
+        EXPECT_LT (largestError (block, algorithm.process (block), 0, identity), 1.0e-6);
 
         auto& automation = quindle.instance.automation();
         automation.answerSetRequests (c.answer);
@@ -358,7 +357,7 @@ TEST_F (EditorInHostWindow, AClickInTheEditorTravelsTheAutomationRoadToTheHostAn
         }
 
         EXPECT_NEAR (quindle.normalisedValue (c.parameterID), 1.0, 1.0e-9);
-        EXPECT_LT (quindle::test::largestError (block, algorithm.process (block), 0, mono), 1.0e-6)
+        EXPECT_LT (largestError (block, algorithm.process (block), 0, mono), 1.0e-6)
             << "the next block is mono";
 
         const auto mouse = quindle.instance.viewContainer().mouseEvents();
@@ -451,7 +450,7 @@ TEST_F (EditorInHostWindow, AValueNoHostShouldSendKeepsTheParameterInRangeAndThe
                 runGUIFor ({ &quindle.instance }, 20);
 
                 {
-                    const quindle::test::Watchdog watchdog ("TimerWakeup after " + what);
+                    const Watchdog watchdog ("TimerWakeup after " + what);
 
                     if (fromAnotherThread)
                         std::thread (update, hostValue).join();
@@ -500,8 +499,8 @@ TEST_F (EditorInHostWindow, TwoEditorsAtOnceAWidthTheUserGivesOneIsSavedAndTheOt
         const std::vector<Instance*> both { &first.instance, &second.instance };
 
         // The user drags the first editor's resize corner 100 pixels right and 44 down.
-        const auto corner = x11test::screenPositionOf (x, firstWindow.id(), 700 - 9, 305 - 9);
-        x11test::drag (x, corner.x, corner.y, corner.x + 100, corner.y + 44);
+        const auto corner = x11::screenPositionOf (x, firstWindow.id(), 700 - 9, 305 - 9);
+        x11::drag (x, corner.x, corner.y, corner.x + 100, corner.y + 44);
         ASSERT_TRUE (runGUIUntil (both, [&] { return sizeOf (x, firstWindow.id()).width > 700; }))
             << "the editor did not ask the host for a bigger window";
         runGUIFor (both, 100);
@@ -526,3 +525,4 @@ TEST_F (EditorInHostWindow, TwoEditorsAtOnceAWidthTheUserGivesOneIsSavedAndTheOt
     // The windows are closed and both instances gone: the bundle can go.
     EXPECT_EQ (canUnloadNow (host.unknown()), 0);
 }
+} // namespace quindle::test::aaxhost

@@ -2,10 +2,10 @@
 // exports, and driven by the test host from start-up and registration through instances, their
 // parameters, chunks, audio and editor, to unloading.
 
-#include "LoadedBundle.h"
-#include "ProcessThreads.h"
-#include "common/ChainSignals.h"
-#include "common/Watchdog.h"
+#include "tests/aaxhost/LoadedBundle.h"
+#include "tests/aaxhost/ProcessThreads.h"
+#include "tests/common/ChainSignals.h"
+#include "tests/common/Watchdog.h"
 
 #include "AAX_IACFEffectGUI.h"
 #include "AAX_IParameter.h"
@@ -22,8 +22,8 @@
 #include <string>
 #include <thread>
 
-using namespace bundletest;
-
+namespace quindle::test::aaxhost
+{
 namespace
 {
     constexpr uint32_t kManufacturer = 0x56656D6Bu;   // 'Vemk'
@@ -299,7 +299,6 @@ TEST_F (LoadedBundle, AnInstanceOffersTheThirteenParametersAndTheMasterBypassWit
 
 TEST_F (LoadedBundle, AudioRunsThroughTheRegisteredProcessProcedureAndFollowsTheHostsAutomation)
 {
-    using namespace quindle::test;
     QuindleInstance quindle (host, *effect);
     ASSERT_EQ (quindle.initializeResult, AAX_SUCCESS);
     const auto* component = componentFor (AAX_eStemFormat_Stereo, AAX_eStemFormat_Stereo);
@@ -358,7 +357,7 @@ TEST_F (LoadedBundle, AMonoInputInstanceInitialisesOnItsComponentAndRendersStere
     Algorithm algorithm (*component, quindle.dataModel(), quindle.instance.controller(), kBlockSize);
     ASSERT_EQ (algorithm.numInputs(), 1);
 
-    const auto signal = quindle::test::twoToneSignal (kBlockSize, kSampleRate);
+    const auto signal = twoToneSignal (kBlockSize, kSampleRate);
     const auto output = algorithm.process ({ signal[0] });
     ASSERT_EQ (output.size(), 2u);
     for (size_t i = 0; i < signal[0].size(); ++i)
@@ -503,7 +502,7 @@ TEST_F (LoadedBundle, ANaNFromTheHostLeavesTheWakeupsToTheHostWhileTheEditorHasN
     quindle.dataModel().UpdateParameterNormalizedValue ("Width", std::numeric_limits<double>::quiet_NaN(), AAX_eUpdateSource_Unspecified);
 
     {
-        const quindle::test::Watchdog watchdog ("TimerWakeup", std::chrono::seconds (30));
+        const Watchdog watchdog ("TimerWakeup", std::chrono::seconds (30));
         EXPECT_TRUE (wakeUntilTheFrameworksTimerThreadRuns (quindle.instance)) << "the framework's other messages were delivered";
     }
 
@@ -533,3 +532,4 @@ TEST_F (LoadedBundle, WithoutAViewTheEditorLeavesAWidthSavedElsewhereAlone)
     EXPECT_EQ (size.horz, 700.0f);
     EXPECT_EQ (home.storedWidth(), "900") << "and nothing was written back";
 }
+} // namespace quindle::test::aaxhost

@@ -2,7 +2,7 @@
 // collection, the effect and component descriptors and the property maps, the plug-in
 // definition, the third version's AddProcessProc, and the features of the description host.
 
-#include "testhost/TestHost.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include "AAX_IACFCollection.h"
 #include "AAX_IACFComponentDescriptor.h"
@@ -14,10 +14,10 @@
 
 #include <gtest/gtest.h>
 
+namespace quindle::test::aaxhost
+{
 namespace
 {
-    using namespace aaxhost;
-
     /** Makes host components through the host's factory, as the description wrappers do. */
     struct Maker
     {
@@ -176,7 +176,9 @@ TEST (TestHostDescription, ThirdVersionAddProcessProcRegistersWhatTheMapNames)
         const auto procs = host.objects<ComponentDescriptor>()[0]->description().processProcs;
         EXPECT_EQ (procs.size(), static_cast<size_t> (c.native) + static_cast<size_t> (c.ti));
         if (c.ti)
+        {
             EXPECT_EQ (procs.back().processProcSymbol, "AlgorithmProcess");
+        }
     }
 }
 
@@ -252,3 +254,4 @@ TEST (TestHostDescription, DescriptionHostHandsOutKnownFeaturesAndTheirPropertie
                AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ (feature, nullptr);
 }
+} // namespace quindle::test::aaxhost

@@ -2,8 +2,8 @@
 // answering set requests at once or later, and the controller, transport, view container, page
 // tables and host services as the plug-in's run-time code meets them.
 
-#include "aax/support/FakeEffectObjects.h"
-#include "testhost/TestHost.h"
+#include "tests/aax/support/FakeEffectObjects.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include "AAX_CString.h"
 #include "AAX_IACFAutomationDelegate.h"
@@ -21,9 +21,10 @@
 #include <utility>
 #include <vector>
 
+namespace quindle::test::aaxhost
+{
 namespace
 {
-    using namespace aaxhost;
     using Kind = AutomationDelegate::Event::Kind;
 
     template <class Interface>
@@ -36,7 +37,7 @@ namespace
 
     /** A data-model object that keeps its host's automation delegate, asks it for value changes
         as a parameter does (touch, set request, release) and records the host's answers. */
-    struct AutomatedEffect : aaxtest::FakeEffectParameters
+    struct AutomatedEffect : aax::FakeEffectParameters
     {
         using FakeEffectParameters::FakeEffectParameters;
 
@@ -99,7 +100,7 @@ namespace
     };
 
     /** A GUI object that finds its data model through the host, as the GUI base does. */
-    struct LinkedGUI : aaxtest::FakeEffectGUI
+    struct LinkedGUI : aax::FakeEffectGUI
     {
         using FakeEffectGUI::FakeEffectGUI;
 
@@ -153,7 +154,7 @@ namespace
 TEST (TestHostInstance, InitializeHandsTheObjectTheInstanceUnknownAndUninitializeReleasesIt)
 {
     Host host;
-    aaxtest::EventLog lifetime;
+    aax::EventLog lifetime;
     auto* effect = new AutomatedEffect (&lifetime);
 
     {
@@ -163,7 +164,7 @@ TEST (TestHostInstance, InitializeHandsTheObjectTheInstanceUnknownAndUninitializ
         EXPECT_EQ (instance.automation().registeredParameters(), std::vector<std::string> { "Width" });
 
         EXPECT_EQ (instance.uninitialize(), AAX_SUCCESS);
-        EXPECT_EQ (lifetime, (aaxtest::EventLog { "final release", "destroyed" })) << "the host's reference was the last";
+        EXPECT_EQ (lifetime, (aax::EventLog { "final release", "destroyed" })) << "the host's reference was the last";
         EXPECT_EQ (instance.effect(), nullptr);
     }
 
@@ -215,7 +216,7 @@ TEST (TestHostInstance, TheInstanceUnknownAnswersTheRunTimeObjectsAndTheDataMode
 TEST (TestHostInstance, TheGUIFindsItsDataModelAndTheViewIsHandedOverAndTakenBack)
 {
     Host host;
-    aaxtest::EventLog guiLifetime;
+    aax::EventLog guiLifetime;
     auto* gui = new LinkedGUI (&guiLifetime);
     {
         Instance instance (host);
@@ -233,7 +234,7 @@ TEST (TestHostInstance, TheGUIFindsItsDataModelAndTheViewIsHandedOverAndTakenBac
         EXPECT_EQ (instance.openView(), AAX_SUCCESS);
     }   // the instance closes the view and releases both objects
 
-    EXPECT_EQ (guiLifetime, aaxtest::EventLog { "destroyed" });
+    EXPECT_EQ (guiLifetime, aax::EventLog { "destroyed" });
     EXPECT_EQ (host.outstandingReferences(), 0) << host.describeReferences();
 }
 
@@ -477,3 +478,4 @@ TEST (TestHostRunTime, PageTableCopiesFillTheTablePassedAndFailWithoutOne)
     EXPECT_EQ (copies[1].plugInID, 3);
     controller->Release();
 }
+} // namespace quindle::test::aaxhost

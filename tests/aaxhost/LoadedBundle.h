@@ -4,8 +4,8 @@
 // registration), one Quindle instance of it driven by the test host, a HOME of the test's own
 // holding the settings file, and audio rendered through the registered process procedure.
 
-#include "aax/support/ChunkBuffer.h"
-#include "testhost/TestHost.h"
+#include "tests/aax/support/ChunkBuffer.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include "AAX_IACFEffectParameters.h"
 
@@ -21,10 +21,8 @@
 #include <string>
 #include <vector>
 
-namespace bundletest
+namespace quindle::test::aaxhost
 {
-    using namespace aaxhost;
-
     constexpr double kSampleRate = 48000.0;
     constexpr int kBlockSize = 512;
 
@@ -150,11 +148,11 @@ namespace bundletest
         }
 
         /** The chunk as the host saves it: size first, then the data. */
-        aaxtest::ChunkBuffer chunk (AAX_CTypeID id) const
+        aax::ChunkBuffer chunk (AAX_CTypeID id) const
         {
             uint32_t size = 0;
             EXPECT_EQ (dataModel().GetChunkSize (id, &size), AAX_SUCCESS);
-            aaxtest::ChunkBuffer buffer (static_cast<int32_t> (size));
+            aax::ChunkBuffer buffer (static_cast<int32_t> (size));
             EXPECT_EQ (dataModel().GetChunk (id, buffer.chunk()), AAX_SUCCESS);
             return buffer;
         }
@@ -241,4 +239,4 @@ namespace bundletest
         }
         return output;
     }
-} // namespace bundletest
+} // namespace quindle::test::aaxhost

@@ -2,7 +2,7 @@
 // plug-in takes and gives back, the routes from the host unknown, the factory, forced results
 // and the problems it notes. The library's wrappers and every later test rely on these.
 
-#include "testhost/TestHost.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include "AAX_IACFController.h"
 #include "AAX_IACFHostServices.h"
@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
+namespace quindle::test::aaxhost
+{
 namespace
 {
-    using namespace aaxhost;
-
     /** Queries iid, keeping the reference; null when not answered. */
     IACFUnknown* query (IACFUnknown* object, const acfIID& iid, ACFRESULT* result = nullptr)
     {
@@ -330,3 +330,4 @@ TEST (TestHostFactory, ObjectsThePluginMakesCanBeSetUpBeforeTheyAreHandedOut)
     static_cast<IACFUnknown*> (map)->Release();
     factory->Release();
 }
+} // namespace quindle::test::aaxhost

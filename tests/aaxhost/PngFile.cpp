@@ -1,13 +1,13 @@
-#include "PngFile.h"
+#include "tests/aaxhost/PngFile.h"
 
 #include <png.h>
 
 #include <cstdio>
 #include <memory>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
-    bool writePng (const std::string& path, const x11test::Image& image)
+    bool writePng (const std::string& path, const x11::Image& image)
     {
         const std::unique_ptr<FILE, int (*) (FILE*)> file (std::fopen (path.c_str(), "wb"), &std::fclose);
         if (file == nullptr || image.width <= 0 || image.height <= 0)
@@ -33,4 +33,4 @@ namespace aaxhost
         png_destroy_write_struct (&png, &info);
         return true;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/x11/X11TestSupport.h"
+#include "tests/common/x11/X11TestSupport.h"
 
 #include <string>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** Writes the pixels as an 8-bit RGB PNG file; false when the file cannot be written. */
-    bool writePng (const std::string& path, const x11test::Image& image);
-} // namespace aaxhost
+    bool writePng (const std::string& path, const x11::Image& image);
+} // namespace quindle::test::aaxhost

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
 /** The name of every thread of this process, sorted. */
 inline std::vector<std::string> threadNames()
@@ -26,4 +26,4 @@ inline std::vector<std::string> threadNames()
     std::sort (names.begin(), names.end());
     return names;
 }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

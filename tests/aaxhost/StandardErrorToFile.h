@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** While it lives, the standard error of the whole process (a loaded bundle's included) goes
         to a file, so that a test can read what was written; what a crash or a sanitizer writes
@@ -55,4 +55,4 @@ namespace aaxhost
         const std::string path;
         const int original = ::dup (STDERR_FILENO);
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,14 +1,14 @@
-#include "X11HostWindow.h"
+#include "tests/aaxhost/X11HostWindow.h"
 
 #include <X11/Xlib.h>
 
 #include <cstdint>
 #include <mutex>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
-    X11HostWindow::X11HostWindow (const x11test::Connection& connection, const std::string& name, int left, int top)
-        : x (connection), window (x11test::createTopLevelWindow (connection, name, left, top, 1, 1))
+    X11HostWindow::X11HostWindow (const x11::Connection& connection, const std::string& name, int left, int top)
+        : x (connection), window (x11::createTopLevelWindow (connection, name, left, top, 1, 1))
     {
     }
 
@@ -63,7 +63,7 @@ namespace aaxhost
         return collectedErrors;
     }
 
-    void makeWindowManagerAtoms (const x11test::Connection& x)
+    void makeWindowManagerAtoms (const x11::Connection& x)
     {
         for (const char* name : { "WM_PROTOCOLS", "WM_STATE" })
             XInternAtom (x.display(), name, False);
@@ -71,10 +71,10 @@ namespace aaxhost
         x.sync();
     }
 
-    WindowSize sizeOf (const x11test::Connection& x, x11test::WindowId window)
+    WindowSize sizeOf (const x11::Connection& x, x11::WindowId window)
     {
         XWindowAttributes attributes {};
         XGetWindowAttributes (x.display(), window, &attributes);
         return { attributes.width, attributes.height };
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

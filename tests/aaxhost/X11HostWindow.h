@@ -1,12 +1,12 @@
 #pragma once
 
-#include "common/x11/X11TestSupport.h"
-#include "testhost/ViewContainer.h"
+#include "tests/common/x11/X11TestSupport.h"
+#include "tests/aaxhost/testhost/ViewContainer.h"
 
 #include <string>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** A top-level X11 window of the test host's that it hands to the plug-in as the view's
         native view, as an AAX host hands over its plug-in window: made on the test's own
@@ -17,7 +17,7 @@ namespace aaxhost
     {
     public:
         /** A window named `name` at (left, top) of the screen, mapped, 1 x 1 until the host sizes it. */
-        X11HostWindow (const x11test::Connection& connection, const std::string& name, int left, int top);
+        X11HostWindow (const x11::Connection& connection, const std::string& name, int left, int top);
         ~X11HostWindow() override;
 
         X11HostWindow (const X11HostWindow&) = delete;
@@ -27,11 +27,11 @@ namespace aaxhost
         /** Resizes the window and returns once the server has done it. */
         void resize (int width, int height) override;
 
-        x11test::WindowId id() const noexcept { return window; }
+        x11::WindowId id() const noexcept { return window; }
 
     private:
-        const x11test::Connection& x;
-        const x11test::WindowId window;
+        const x11::Connection& x;
+        const x11::WindowId window;
     };
 
     /** While it lives, X errors of every connection of the process (the plug-in's included) are
@@ -53,7 +53,7 @@ namespace aaxhost
         lacks: JUCE's plug-in windows use WM_PROTOCOLS and WM_STATE without checking that they
         exist, which on a bare server raises X errors. The server keeps them while the
         connection stays open (it forgets everything when its last client goes). */
-    void makeWindowManagerAtoms (const x11test::Connection&);
+    void makeWindowManagerAtoms (const x11::Connection&);
 
     struct WindowSize
     {
@@ -61,5 +61,5 @@ namespace aaxhost
     };
 
     /** A window's size as the server has it. */
-    WindowSize sizeOf (const x11test::Connection&, x11test::WindowId);
-} // namespace aaxhost
+    WindowSize sizeOf (const x11::Connection&, x11::WindowId);
+} // namespace quindle::test::aaxhost

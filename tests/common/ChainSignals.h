@@ -3,7 +3,7 @@
 // The two-tone stereo signal the hosted-plug-in tests render, and how far a rendering strays
 // from the chain's expected output. Plain C++, for tests with and without JUCE.
 
-#include "processor/ChainFormulas.h"
+#include "tests/common/ChainFormulas.h"
 
 #include <algorithm>
 #include <cmath>

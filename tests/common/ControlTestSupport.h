@@ -12,7 +12,7 @@
 #include <optional>
 #include <utility>
 
-namespace kittest
+namespace quindle::test
 {
 /** Counts the change gestures of one parameter and notices an end without a begin. */
 class GestureCounter : private juce::AudioProcessorParameter::Listener
@@ -167,4 +167,4 @@ public:
     bool invalidate (const juce::Rectangle<int>&) override { return false; }
     void releaseResources() override {}
 };
-} // namespace kittest
+} // namespace quindle::test

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #if QUINDLE_TEST_OWN_X_SERVER
- #include "common/x11/X11TestSupport.h"
+ #include "tests/common/x11/X11TestSupport.h"
 #endif
 
-#include "common/TemporaryFolder.h"
+#include "tests/common/TemporaryFolder.h"
 
 #include <cstdlib>
 #include <memory>
@@ -25,9 +25,9 @@ public:
     {
        #if QUINDLE_TEST_OWN_X_SERVER
         // Started only when tests run, not when CTest lists them.
-        server = std::make_unique<x11test::VirtualServer>();
+        server = std::make_unique<quindle::test::x11::VirtualServer>();
         setenv ("DISPLAY", server->displayName().c_str(), 1);
-        x11test::ignoreErrors();
+        quindle::test::x11::ignoreErrors();
        #endif
 
         juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
@@ -43,7 +43,7 @@ public:
 
 private:
    #if QUINDLE_TEST_OWN_X_SERVER
-    std::unique_ptr<x11test::VirtualServer> server;
+    std::unique_ptr<quindle::test::x11::VirtualServer> server;
    #endif
     std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juce;
 };

@@ -5,10 +5,10 @@
 // master bypass alone, gives each parameter the value of its record and leaves the others as
 // they were; and the instance's own chunk then restores exactly, elsewhere.
 
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
-#include "aax/support/ChunkBuffer.h"
-#include "aax/support/TestEffect.h"
+#include "tests/aax/support/ChunkBuffer.h"
+#include "tests/aax/support/TestEffect.h"
 
 #include "AAX_CChunkDataParser.h"
 
@@ -22,9 +22,11 @@
 
 namespace
 {
-using namespace quindle::fuzz;
-using aaxtest::ChunkBuffer;
-using aaxtest::EffectSession;
+using namespace quindle::test::fuzz;
+using quindle::test::aax::ChunkBuffer;
+using quindle::test::aax::EffectSession;
+using quindle::test::aax::quindleParameters;
+using quindle::test::aax::TestEffect;
 
 constexpr AAX_CTypeID elck = 0x656C636B;
 
@@ -148,7 +150,7 @@ void checkTheReaderAlone (const std::vector<unsigned char>& data, const std::vec
     check (parser.GetChunkData (rewritten.chunk()) == AAX_SUCCESS, "the records read are written");
 }
 
-ChunkBuffer savedChunk (const aaxtest::TestEffect& effect)
+ChunkBuffer savedChunk (const TestEffect& effect)
 {
     uint32_t size = 0;
     check (effect.GetChunkSize (elck, &size) == AAX_SUCCESS, "the chunk's size is reported");
@@ -158,7 +160,7 @@ ChunkBuffer savedChunk (const aaxtest::TestEffect& effect)
     return chunk;
 }
 
-std::vector<double> normalisedValues (aaxtest::TestEffect& effect)
+std::vector<double> normalisedValues (TestEffect& effect)
 {
     std::vector<double> values;
 
@@ -168,11 +170,11 @@ std::vector<double> normalisedValues (aaxtest::TestEffect& effect)
     return values;
 }
 
-std::vector<float> valuesOf (aaxtest::TestEffect& effect)
+std::vector<float> valuesOf (TestEffect& effect)
 {
     std::vector<float> values;
 
-    for (const auto& parameter : aaxtest::quindleParameters())
+    for (const auto& parameter : quindleParameters())
         values.push_back (effect.valueOf (parameter.id));
 
     return values;
@@ -190,9 +192,9 @@ std::string describe (const std::vector<float>& values)
 
 // A value kept and a value taken from a record differ unless the record holds that very value;
 // the master bypass is on, so that a restore that turned it off would show.
-void setAwayFromDefaults (aaxtest::TestEffect& effect)
+void setAwayFromDefaults (TestEffect& effect)
 {
-    for (const auto& parameter : aaxtest::quindleParameters())
+    for (const auto& parameter : quindleParameters())
     {
         const auto value = parameter.id == cDefaultMasterBypassID ? 1.0 : parameter.defaultValue < 0.5f ? 0.8 : 0.2;
         effect.UpdateParameterNormalizedValue (parameter.id.c_str(), value, AAX_eUpdateSource_Parameter);
@@ -207,7 +209,7 @@ void setAwayFromDefaults (aaxtest::TestEffect& effect)
 std::vector<float> expectedAfterRestoring (const std::vector<Record>& records, const std::vector<float>& present)
 {
     auto expected = present;
-    const auto parameters = aaxtest::quindleParameters();
+    const auto parameters = quindleParameters();
     std::size_t next = 0;
 
     for (std::size_t i = 0; i < parameters.size(); ++i)
@@ -250,7 +252,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
 
     ChunkBuffer chunk (bytes);
     chunk.chunk()->fChunkID = elck;
-    session.automation().answerSetRequests (aaxhost::AutomationDelegate::Answer::later);
+    session.automation().answerSetRequests (quindle::test::aaxhost::AutomationDelegate::Answer::later);
     check (effect.SetChunk (elck, chunk.chunk()) == AAX_SUCCESS, "a restore succeeds");
     check (valuesOf (effect) == present, "a restore asks the host and changes nothing before it answers", describe (valuesOf (effect)));
     session.automation().deliverPending();

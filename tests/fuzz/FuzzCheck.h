@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerInitialize (int* argc, char*** argv);
 extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t size);
 
-namespace quindle::fuzz
+namespace quindle::test::fuzz
 {
 /** Ends the run, so that libFuzzer keeps the input that broke the invariant. */
 [[noreturn]] inline void fail (const char* invariant, const std::string& detail)
@@ -27,4 +27,4 @@ inline void check (bool holds, const char* invariant, const std::string& detail 
     if (! holds)
         fail (invariant, detail);
 }
-} // namespace quindle::fuzz
+} // namespace quindle::test::fuzz

@@ -3,7 +3,7 @@
 // the same value. The three text-to-value functions of our own return finite numbers, Balance's
 // within its range, whatever the text.
 
-#include "ProcessorFuzzing.h"
+#include "tests/fuzz/ProcessorFuzzing.h"
 
 #include "processor/ParameterText.h"
 #include "processor/PluginProcessor.h"
@@ -14,7 +14,7 @@
 
 namespace
 {
-using namespace quindle::fuzz;
+using namespace quindle::test::fuzz;
 
 QuindleAudioProcessor* processor = nullptr;
 

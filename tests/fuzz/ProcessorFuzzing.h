@@ -3,7 +3,7 @@
 // What the fuzz targets that make processors share: the processor's surroundings, set up once
 // per process, and its diagnostic lines, kept from the terminal.
 
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <juce_events/juce_events.h>
 
@@ -11,7 +11,7 @@
 #include <iostream>
 #include <sstream>
 
-namespace quindle::fuzz
+namespace quindle::test::fuzz
 {
 /** What the processor writes to std::cerr (its diagnostic lines), kept from the terminal. The
     fuzzer's own reports and the sanitizers' go to the standard error stream's file directly. */
@@ -40,4 +40,4 @@ inline std::string takeDiagnosticLines()
     diagnosticLines().str ({});
     return lines;
 }
-} // namespace quindle::fuzz
+} // namespace quindle::test::fuzz

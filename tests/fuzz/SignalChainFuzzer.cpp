@@ -6,7 +6,7 @@
 // accepted preparation, and after a refused one, a block passes untouched; and while every
 // parameter has been at its default, the output is the input within float precision.
 
-#include "ProcessorFuzzing.h"
+#include "tests/fuzz/ProcessorFuzzing.h"
 
 #include "processor/PluginProcessor.h"
 
@@ -21,7 +21,7 @@
 
 namespace
 {
-using namespace quindle::fuzz;
+using namespace quindle::test::fuzz;
 
 // The largest gain from input to output, from the chain's formulas, for left and right samples
 // of at most P:

@@ -6,9 +6,9 @@
 // that number and no number that is not finite; and a save of the result is within the limits
 // and, restored elsewhere, gives back every value and the same bytes.
 
-#include "ProcessorFuzzing.h"
-#include "common/NonFiniteNumbers.h"
-#include "common/TreeCounts.h"
+#include "tests/fuzz/ProcessorFuzzing.h"
+#include "tests/common/NonFiniteNumbers.h"
+#include "tests/common/TreeCounts.h"
 
 #include "processor/PluginProcessor.h"
 #include "processor/ValueTreeStreamCheck.h"
@@ -24,7 +24,7 @@
 
 namespace
 {
-using namespace quindle::fuzz;
+using namespace quindle::test::fuzz;
 using namespace quindle::test;
 using Values = std::array<float, 13>;
 

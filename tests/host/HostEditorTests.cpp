@@ -2,9 +2,9 @@
 // test's own: the plug-in's messages then run on the host's message thread, and the host sizes
 // and closes the editor's window as it does for a user.
 
-#include "PluginHost.h"
-#include "common/ChainSignals.h"
-#include "common/Watchdog.h"
+#include "tests/host/PluginHost.h"
+#include "tests/common/ChainSignals.h"
+#include "tests/common/Watchdog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,8 @@
 #include <memory>
 #include <string>
 
-using namespace quindle::host;
-using namespace quindle::test;
-
+namespace quindle::test::host
+{
 namespace
 {
 constexpr double sampleRate = 48000.0;
@@ -162,3 +161,4 @@ TEST_P (HostedEditor, AValueNoHostShouldSendKeepsTheParameterInRangeAndTheMessag
 
 INSTANTIATE_TEST_SUITE_P (Formats, HostedEditor, ::testing::Values (Format::vst3, Format::lv2),
                           [] (const auto& testInfo) { return nameOf (testInfo.param); });
+} // namespace quindle::test::host

@@ -1,5 +1,5 @@
-#include "PluginHost.h"
-#include "common/ChainSignals.h"
+#include "tests/host/PluginHost.h"
+#include "tests/common/ChainSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,8 @@
 #include <functional>
 #include <vector>
 
-using namespace quindle::host;
-using quindle::test::largestError;
-using quindle::test::Sample;
-using quindle::test::twoToneSignal;
-
+namespace quindle::test::host
+{
 namespace
 {
 constexpr double sampleRate = 48000.0;
@@ -161,7 +158,6 @@ TEST_P (HostedQuindle, StateSavedThroughTheHostRestoresIntoASecondInstance)
 
 TEST_P (HostedQuindle, RendersTheChainWithParametersSetThroughTheHost)
 {
-    using namespace quindle::test;
     struct Case { const char* name; std::vector<std::pair<size_t, float>> settings; std::function<Sample (double, double)> expected; };
     const Case cases[] {
         { "defaults", {}, [] (double l, double r) { return Sample { l, r }; } },
@@ -212,10 +208,11 @@ TEST (HostedQuindleLV2, BlocksLongerThanPreparedAreProcessedWhole)
 
     const auto input = twoToneSignal (12000, sampleRate);
     const auto output = render (*instance, input, 1000);
-    const auto gain = quindle::test::decibelsToGain (-6);
+    const auto gain = decibelsToGain (-6);
 
     EXPECT_LT (largestError (input, output, 6000, [gain] (double l, double r) { return Sample { gain * r, gain * l }; }), 1.0e-4);
 }
 
 INSTANTIATE_TEST_SUITE_P (Formats, HostedQuindle, ::testing::Values (Format::vst3, Format::lv2),
                           [] (const auto& testInfo) { return nameOf (testInfo.param); });
+} // namespace quindle::test::host

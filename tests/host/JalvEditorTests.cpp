@@ -35,7 +35,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
-using namespace quindle::test;
+namespace quindle::test::host
+{
 using namespace std::chrono_literals;
 
 namespace
@@ -93,7 +94,7 @@ SizeLines sizeLinesIn (const std::string& output)
     return lines;
 }
 
-bool isOneColour (const x11test::Image& image)
+bool isOneColour (const x11::Image& image)
 {
     for (size_t i = 3; i + 3 <= image.rgb.size(); i += 3)
         if (! std::equal (image.rgb.begin(), image.rgb.begin() + 3, image.rgb.begin() + static_cast<std::ptrdiff_t> (i)))
@@ -154,8 +155,8 @@ struct Jalv
 
     const std::filesystem::path log;
     ChildProcess process;
-    x11test::WindowId window = 0;         // jalv's top-level window
-    x11test::WindowId pluginWindow = 0;   // the plug-in's own window inside it
+    x11::WindowId window = 0;         // jalv's top-level window
+    x11::WindowId pluginWindow = 0;   // the plug-in's own window inside it
 };
 
 class JalvEditors : public ::testing::Test
@@ -164,7 +165,7 @@ protected:
     void SetUp() override
     {
         // A window that goes while the test looks at it is no reason to end the test.
-        x11test::ignoreErrors();
+        x11::ignoreErrors();
         ASSERT_TRUE (serverName.isHeld()) << "another run kept the JACK server name " << jackServerName << " for 5 minutes";
 
         // The hosts of one test share a HOME, and with it the settings file.
@@ -250,11 +251,11 @@ protected:
 
     /** jalv's top-level window, titled after the plug-in, that belongs to the process; 0 while
         there is none. */
-    x11test::WindowId topLevelWindowOf (const Jalv& jalv) const
+    x11::WindowId topLevelWindowOf (const Jalv& jalv) const
     {
         std::istringstream found (xdotool ({ "search", "--name", "^Quindle$" }).output);
 
-        for (x11test::WindowId id = 0; found >> id;)
+        for (x11::WindowId id = 0; found >> id;)
         {
             std::istringstream owner (xdotool ({ "getwindowpid", std::to_string (id) }).output);
 
@@ -266,13 +267,13 @@ protected:
     }
 
     /** The deepest window below `window`: the plug-in's own, inside jalv's socket and plug. */
-    x11test::WindowId deepestWindowBelow (x11test::WindowId window) const
+    x11::WindowId deepestWindowBelow (x11::WindowId window) const
     {
-        std::function<std::pair<int, x11test::WindowId> (x11test::WindowId)> deepest = [&] (x11test::WindowId w)
+        std::function<std::pair<int, x11::WindowId> (x11::WindowId)> deepest = [&] (x11::WindowId w)
         {
-            std::pair<int, x11test::WindowId> best { 0, w };
+            std::pair<int, x11::WindowId> best { 0, w };
 
-            for (const auto child : x11test::childrenOf (x, w))
+            for (const auto child : x11::childrenOf (x, w))
                 if (const auto below = deepest (child); below.first + 1 > best.first)
                     best = { below.first + 1, below.second };
 
@@ -293,7 +294,7 @@ protected:
 
             jalv.window = topLevelWindowOf (jalv);
             jalv.pluginWindow = jalv.window != 0 ? deepestWindowBelow (jalv.window) : 0;
-            return jalv.pluginWindow != jalv.window && x11test::waitUntilViewable (x, jalv.pluginWindow, {}, 0);
+            return jalv.pluginWindow != jalv.window && x11::waitUntilViewable (x, jalv.pluginWindow, {}, 0);
         }, 60s, 200ms);
 
         ASSERT_TRUE (jalv.process.isRunning()) << "jalv.gtk3 ended (exit code " << jalv.process.exitCode() << "):\n" << jalv.output();
@@ -310,28 +311,28 @@ protected:
     /** The height of jalv's menu bar above the plug-in's window. */
     int menuBarHeight (const Jalv& jalv) const
     {
-        return x11test::screenBoundsOf (x, jalv.pluginWindow).y - x11test::screenBoundsOf (x, jalv.window).y;
+        return x11::screenBoundsOf (x, jalv.pluginWindow).y - x11::screenBoundsOf (x, jalv.window).y;
     }
 
     /** The plug-in's window as the screen shows it once it has painted and stopped changing. */
-    std::optional<x11test::Image> stillPicture (const Jalv& jalv) const
+    std::optional<x11::Image> stillPicture (const Jalv& jalv) const
     {
-        x11test::Image last;
+        x11::Image last;
 
         const auto still = waitUntil ([&]
         {
-            auto now = x11test::readPixels (x, jalv.pluginWindow);
+            auto now = x11::readPixels (x, jalv.pluginWindow);
             const auto same = ! isOneColour (now) && now.width == last.width && now.height == last.height && now.rgb == last.rgb;
             last = std::move (now);
             return same;
         }, 15s, 300ms);
 
-        return still ? std::optional<x11test::Image> (std::move (last)) : std::nullopt;
+        return still ? std::optional<x11::Image> (std::move (last)) : std::nullopt;
     }
 
     const TemporaryFolder home { "quindle-jalv-home" };
-    const x11test::VirtualServer xServer;
-    const x11test::Connection x { xServer.displayName().c_str() };
+    const x11::VirtualServer xServer;
+    const x11::Connection x { xServer.displayName().c_str() };
     const FileLock serverName { jackServerName, 5min };
     Environment jalvEnvironment;
     std::unique_ptr<ChildProcess> jack;
@@ -408,7 +409,7 @@ TEST_P (JalvSharedWidth, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUnd
 
         ASSERT_FALSE (userLines.resizes.empty()) << history;
         EXPECT_EQ (userLines.resizes.back(), width) << "the user's editor does not show the user's width" << history;
-        EXPECT_EQ (x11test::screenBoundsOf (x, user.pluginWindow).width, width) << "the user's editor's window";
+        EXPECT_EQ (x11::screenBoundsOf (x, user.pluginWindow).width, width) << "the user's editor's window";
         EXPECT_EQ (storedWidth(), width) << "the settings file does not hold the user's width" << history;
         EXPECT_EQ (otherLines.saves, std::vector<int>()) << "the editor that only followed saved a width" << history;
 
@@ -416,7 +417,7 @@ TEST_P (JalvSharedWidth, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUnd
         {
             ASSERT_FALSE (otherLines.resizes.empty()) << history;
             EXPECT_EQ (otherLines.resizes.back(), width) << "the other editor does not show the user's width" << history;
-            EXPECT_EQ (x11test::screenBoundsOf (x, other.pluginWindow).width, width) << "the other editor's window";
+            EXPECT_EQ (x11::screenBoundsOf (x, other.pluginWindow).width, width) << "the other editor's window";
         }
 
         EXPECT_EQ (sizeLinesIn (user.output().substr (logsBefore.first)).resizes, std::vector<int>()) << "the user's editor still changes size" << history;
@@ -427,7 +428,7 @@ TEST_P (JalvSharedWidth, AWidthTheUserGivesOneEditorIsTakenByTheOtherAndNeverUnd
     // The user closes both windows; closing is no resize of the user's either.
     for (auto* jalv : { &other, &user })
     {
-        x11test::requestClose (x, jalv->window);
+        x11::requestClose (x, jalv->window);
         EXPECT_TRUE (jalv->process.waitForExit (15s)) << "jalv.gtk3 did not end when its window was closed";
     }
 
@@ -454,20 +455,20 @@ TEST_F (JalvEditors, AnEditorInAWindowOfAnotherShapeIsShownWhole)
 
     // Dragged wide and low; jalv keeps the window at least as tall as the editor opened.
     resizeWindow (jalv, 900, 300);
-    ASSERT_TRUE (waitUntil ([&] { return x11test::screenBoundsOf (x, jalv.pluginWindow).width == 900; }, 10s))
+    ASSERT_TRUE (waitUntil ([&] { return x11::screenBoundsOf (x, jalv.pluginWindow).width == 900; }, 10s))
         << "the plug-in's window did not take the window's width\n" << jalv.output();
     const auto reshaped = stillPicture (jalv);
     ASSERT_TRUE (reshaped.has_value()) << "the editor did not paint a still picture";
     EXPECT_TRUE (aaxhost::writePng (QUINDLE_TEST_OUTPUT_DIR "/jalv-other-shape.png", *reshaped));
 
-    const auto window = x11test::screenBoundsOf (x, jalv.window), plugin = x11test::screenBoundsOf (x, jalv.pluginWindow);
+    const auto window = x11::screenBoundsOf (x, jalv.window), plugin = x11::screenBoundsOf (x, jalv.pluginWindow);
     EXPECT_TRUE (window.contains (plugin)) << "the plug-in's window " << plugin.width << " x " << plugin.height << " at "
                                            << plugin.x << ", " << plugin.y << " reaches outside the host's " << window.width
                                            << " x " << window.height << " at " << window.x << ", " << window.y;
 
     // The bottom row of controls (both MONO buttons, Stereo Pan, the Out value) as the editor
     // opened, found in the new picture with the whole editor, scaled to fit, inside the window.
-    const x11test::Rectangle bottomRow { 0, opened->height * 86 / 100, opened->width, opened->height * 14 / 100 - 3 };
+    const x11::Rectangle bottomRow { 0, opened->height * 86 / 100, opened->width, opened->height * 14 / 100 - 3 };
     const auto scale = std::min (reshaped->width / (double) opened->width, reshaped->height / (double) opened->height);
     const auto found = findScaled (*reshaped, *opened, bottomRow, scale);
     EXPECT_LT (found.difference, 4.0) << "the bottom row of controls is not in the window (test-output/jalv-other-shape.png): "
@@ -475,3 +476,4 @@ TEST_F (JalvEditors, AnEditorInAWindowOfAnotherShapeIsShownWhole)
                                       << found.scale << " times at " << found.x << ", " << found.y << ", differs by "
                                       << found.difference << " (the editor drawn whole differs by less than 2)";
 }
+} // namespace quindle::test::host

@@ -7,7 +7,7 @@
 // installs in ~/.lv2).
 
 #include "processor/ParameterIDs.h"
-#include "processor/ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <lilv/lilv.h>
 
@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+namespace quindle::test::host
+{
 namespace
 {
 struct ScalePoint
@@ -121,7 +123,7 @@ TEST (Lv2Description, EveryScalePointsValueShowsItsLabelInTheProcessor)
     const auto described = Lv2Description (bundleFolder()).parameters();
     ASSERT_EQ (described.size(), ParameterIDs::inIndexOrder.size()) << "the bundle describes every parameter";
 
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     std::vector<std::string> withScalePoints;
 
     for (const auto& d : described)
@@ -166,3 +168,4 @@ TEST (Lv2Description, TheMidSideChoicesArePlainIndices)
 
     FAIL() << "no \"In M/S\" in the description";
 }
+} // namespace quindle::test::host

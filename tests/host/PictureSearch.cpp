@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace quindle::test
+namespace quindle::test::host
 {
 namespace
 {
@@ -24,7 +24,7 @@ using Colour = std::array<double, 3>;
 class SummedArea
 {
 public:
-    explicit SummedArea (const x11test::Image& image)
+    explicit SummedArea (const x11::Image& image)
         : width (image.width), height (image.height), sums (static_cast<size_t> ((width + 1) * (height + 1)) * 3, 0)
     {
         for (int y = 0; y < height; ++y)
@@ -68,7 +68,7 @@ struct Block
     Colour colour; // its mean colour there
 };
 
-std::vector<Block> blocksOf (const x11test::Image& reference, x11test::Rectangle part)
+std::vector<Block> blocksOf (const x11::Image& reference, x11::Rectangle part)
 {
     const SummedArea sums (reference);
     std::vector<Block> blocks;
@@ -113,7 +113,7 @@ double differenceAt (const SummedArea& picture, const std::vector<Block>& blocks
 }
 } // namespace
 
-Placement findScaled (const x11test::Image& picture, const x11test::Image& reference, x11test::Rectangle part, double scale)
+Placement findScaled (const x11::Image& picture, const x11::Image& reference, x11::Rectangle part, double scale)
 {
     const SummedArea sums (picture);
     const auto blocks = blocksOf (reference, part);
@@ -147,4 +147,4 @@ Placement findScaled (const x11test::Image& picture, const x11test::Image& refer
 
     return best;
 }
-} // namespace quindle::test
+} // namespace quindle::test::host

@@ -5,7 +5,7 @@
 
 #include "tests/common/x11/X11TestSupport.h"
 
-namespace quindle::test
+namespace quindle::test::host
 {
 /** Where a reference picture, scaled, was found in another picture: its top left corner there,
     the scale, and how far the compared part differs (the mean difference of a colour channel,
@@ -22,5 +22,5 @@ struct Placement
     edges does), comparing only the part `part` of the reference. Blocks of a few pixels are
     compared by their mean colour, so the anti-aliasing of a drawing made at another scale
     hardly counts, while a different drawing does. Returns the placement that differs least. */
-Placement findScaled (const x11test::Image& picture, const x11test::Image& reference, x11test::Rectangle part, double scale);
-} // namespace quindle::test
+Placement findScaled (const x11::Image& picture, const x11::Image& reference, x11::Rectangle part, double scale);
+} // namespace quindle::test::host

@@ -1,8 +1,8 @@
-#include "PluginHost.h"
+#include "tests/host/PluginHost.h"
 
 #include <gtest/gtest.h>
 
-namespace quindle::host
+namespace quindle::test::host
 {
 std::string nameOf (Format format)
 {
@@ -87,4 +87,4 @@ std::vector<std::vector<float>> render (juce::AudioPluginInstance& instance, con
 
     return output;
 }
-} // namespace quindle::host
+} // namespace quindle::test::host

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace quindle::host
+namespace quindle::test::host
 {
 enum class Format { vst3, lv2 };
 
@@ -41,4 +41,4 @@ void processSilence (juce::AudioPluginInstance&, int numSamples);
 
 /** Runs a stereo signal through the instance in blocks of blockSize; returns the output. */
 std::vector<std::vector<float>> render (juce::AudioPluginInstance&, const std::vector<std::vector<float>>& input, int blockSize);
-} // namespace quindle::host
+} // namespace quindle::test::host

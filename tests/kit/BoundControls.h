@@ -3,15 +3,15 @@
 // The kit's slider composites built and bound the way the middle and output panels bind them,
 // on a real processor's parameter tree, at their design-size bounds.
 
-#include "common/ControlTestSupport.h"
-#include "KitTestSupport.h"
+#include "tests/common/ControlTestSupport.h"
+#include "tests/kit/KitTestSupport.h"
 #include "kit/CustomComponents.h"
 #include "processor/ParameterIDs.h"
-#include "processor/ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <memory>
 
-namespace kittest
+namespace quindle::test::kit
 {
 using Attachments = juce::AudioProcessorValueTreeState;
 
@@ -33,7 +33,7 @@ struct BoundControls
             knob->setDoubleClickReturnValue (false, knob->getDoubleClickReturnValue(), {});
     }
 
-    std::unique_ptr<QuindleAudioProcessor> processor = quindle::test::makeProcessor();
+    std::unique_ptr<QuindleAudioProcessor> processor = processor::makeProcessor();
     NorvaneLookAndFeel lookAndFeel;
     ScopedDefaultLookAndFeel installed { lookAndFeel };
 
@@ -53,7 +53,7 @@ struct BoundControls
 
     juce::RangedAudioParameter& parameter (const char* parameterID) { return *processor->apvts.getParameter (parameterID); }
 
-    float valueOf (const char* parameterID) { return quindle::test::valueOf (*processor, parameterID); }
-    void set (const char* parameterID, float value)   { quindle::test::setParameter (*processor, parameterID, value); }
+    float valueOf (const char* parameterID) { return processor::valueOf (*processor, parameterID); }
+    void set (const char* parameterID, float value)   { processor::setParameter (*processor, parameterID, value); }
 };
-} // namespace kittest
+} // namespace quindle::test::kit

@@ -1,17 +1,17 @@
 // The component base's parameter tag and the kit's buttons: modifier clicks against a real
 // processor's parameter tree, the flag of the flat text button, and what the buttons draw.
 
-#include "common/ControlTestSupport.h"
-#include "KitTestSupport.h"
+#include "tests/common/ControlTestSupport.h"
+#include "tests/kit/KitTestSupport.h"
 #include "kit/CustomComponents.h"
 #include "processor/ParameterIDs.h"
-#include "processor/ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <functional>
 #include <memory>
 
-using namespace kittest;
-
+namespace quindle::test::kit
+{
 namespace
 {
 int tagOf (juce::Component& component)
@@ -23,7 +23,7 @@ int tagOf (juce::Component& component)
 
 TEST (CustomComponent, TagsAControlWithItsParameterIndex)
 {
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
 
     for (int index = 0; index < (int) ParameterIDs::inIndexOrder.size(); ++index)
     {
@@ -36,7 +36,7 @@ TEST (CustomComponent, TagsAControlWithItsParameterIndex)
 
 TEST (CustomComponent, ASecondTagReplacesTheFirstAndAnUnknownIdTagsNothing)
 {
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     juce::Component control;
 
     CustomComponent::setControlParameterIndex (*processor, control, ParameterIDs::width);
@@ -127,7 +127,7 @@ TEST (ToggleButtonWithAAXFix, ModifierClicksNeverToggle)
         { "an Alt with Shift click at the default too",     true,  alt | shift, false },
     };
 
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
 
     for (const auto& button : boundButtons)
     {
@@ -154,7 +154,7 @@ TEST (ToggleButtonWithAAXFix, ThePressGoesByTheEventsKeysTheReleaseByTheGlobalOn
         { "Alt in the global state alone at the release: no click", true, noKeys, noKeys, noKeys, alt,  false },
     };
 
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
 
     for (const auto& button : boundButtons)
     {
@@ -176,7 +176,7 @@ TEST (ToggleButtonWithAAXFix, AReleaseNeverCompletesAPressAnAltResetUsedUp)
 {
     // In a window the framework marks a held button down on its own: when a first click gives it
     // the keyboard focus, and whenever the mouse moves. Alt is let go before the mouse button.
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
 
     for (const auto& button : boundButtons)
     {
@@ -364,3 +364,4 @@ TEST (FlatButtons, TextHeightIsTheButtonLessItsMargins)
         EXPECT_NEAR (ink.getWidth(), expected.getWidth(), 1);
     }
 }
+} // namespace quindle::test::kit

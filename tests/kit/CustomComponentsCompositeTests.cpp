@@ -2,12 +2,12 @@
 // knob that takes clicks on its value text, its texts, its parent repaints, the connector lines
 // and a review image of the middle and output panels' controls.
 
-#include "BoundControls.h"
+#include "tests/kit/BoundControls.h"
 
 #include <vector>
 
-using namespace kittest;
-
+namespace quindle::test::kit
+{
 namespace
 {
 juce::Rectangle<int> rect (int x, int y, int w, int h) { return { x, y, w, h }; }
@@ -245,3 +245,4 @@ TEST (SliderComposites, DrawConnectorsToTheirSecondControls)
     EXPECT_TRUE (writeReviewImage (panel.createComponentSnapshot (panel.getLocalBounds(), true, 3.0f),
                                    "slider-composites.png"));
 }
+} // namespace quindle::test::kit

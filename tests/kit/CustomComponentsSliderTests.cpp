@@ -3,14 +3,14 @@
 // the host saw. Values are worked from the drag distances: a normal drag covers the whole range
 // in 250 pixels, a fine drag in 1000.
 
-#include "BoundControls.h"
+#include "tests/kit/BoundControls.h"
 
 #include <cmath>
 #include <limits>
 #include <vector>
 
-using namespace kittest;
-
+namespace quindle::test::kit
+{
 namespace
 {
 enum class Control { balance, width, monoFreq, out };
@@ -230,3 +230,4 @@ TEST (SliderWithDoubleClick, DrawsTheUnitBelowARaisedValueBox)
         slider.setLookAndFeel (nullptr);
     }
 }
+} // namespace quindle::test::kit

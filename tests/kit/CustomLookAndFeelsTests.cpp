@@ -1,12 +1,12 @@
 // The look-and-feel's options, colours, slider text boxes, slider layouts, value band and fade lines.
 
-#include "KitTestSupport.h"
+#include "tests/kit/KitTestSupport.h"
 
 #include <cmath>
 #include <memory>
 
-using kittest::styleColour;
-
+namespace quindle::test::kit
+{
 namespace
 {
 juce::Label* findValueBox (juce::Slider& slider)
@@ -107,7 +107,7 @@ TEST (NorvaneLookAndFeel, SliderTextBoxFloatsOverTheSliderAndLeavesTheMouseToIt)
     };
 
     NorvaneLookAndFeel lookAndFeel;
-    const kittest::ScopedDefaultLookAndFeel installed (lookAndFeel);
+    const ScopedDefaultLookAndFeel installed (lookAndFeel);
 
     for (const auto& c : cases)
     {
@@ -118,7 +118,7 @@ TEST (NorvaneLookAndFeel, SliderTextBoxFloatsOverTheSliderAndLeavesTheMouseToIt)
         auto* valueBox = findValueBox (slider);
         ASSERT_NE (valueBox, nullptr);
         EXPECT_FLOAT_EQ (valueBox->getFont().getHeight(), c.fontHeight);
-        EXPECT_TRUE (kittest::isEmbeddedTypeface (valueBox->getFont()));
+        EXPECT_TRUE (isEmbeddedTypeface (valueBox->getFont()));
         EXPECT_EQ (valueBox->getJustificationType().getFlags(), juce::Justification::centred);
         EXPECT_TRUE (valueBox->isPaintingUnclipped());
         EXPECT_TRUE (slider.isPaintingUnclipped());
@@ -276,3 +276,4 @@ TEST (NorvaneLookAndFeel, FadeLinesAreTransparentAtTheirFadedEnds)
         EXPECT_EQ (image.getPixelAt (c.x, 8).getAlpha(), 0) << "the line is one pixel thick";
     }
 }
+} // namespace quindle::test::kit

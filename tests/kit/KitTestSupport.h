@@ -11,7 +11,7 @@
 
 #include <cstdlib>
 
-namespace kittest
+namespace quindle::test::kit
 {
 /** Makes a look-and-feel the process default for as long as it lives, as the editor does.
     Text drawn with the default sans-serif font then resolves to the embedded typeface. */
@@ -88,4 +88,4 @@ inline bool writeReviewImage (const juce::Image& image, const juce::String& file
     juce::PNGImageFormat png;
     return stream.openedOk() && png.writeImageToStream (image, stream);
 }
-} // namespace kittest
+} // namespace quindle::test::kit

@@ -1,12 +1,11 @@
 // Pixel probes on toggles, knobs and the fader painted headless, and the review images.
 
-#include "KitTestSupport.h"
+#include "tests/kit/KitTestSupport.h"
 
 #include <vector>
 
-using kittest::coloursMatch;
-using kittest::styleColour;
-
+namespace quindle::test::kit
+{
 namespace
 {
 constexpr float startAngle = juce::MathConstants<float>::pi * 1.2f;
@@ -61,7 +60,7 @@ TEST (NorvaneLookAndFeelRendering, ToggleIsARingOrADisc)
     {
         SCOPED_TRACE (c.name);
         button.setToggleState (c.on, juce::dontSendNotification);
-        auto image = kittest::filledImage (24, 24, background);
+        auto image = filledImage (24, 24, background);
         juce::Graphics g (image);
         lookAndFeel.drawToggleButton (g, button, c.highlighted, false);
         EXPECT_TRUE (coloursMatch (image.getPixelAt (c.pixel.x, c.pixel.y), c.expected));
@@ -132,14 +131,14 @@ TEST (NorvaneLookAndFeelRendering, KnobBandsAndTicksSitWhereOptionsAndValueSay)
     {
         SCOPED_TRACE (c.name);
         NorvaneLookAndFeel lookAndFeel (c.options);
-        auto image = kittest::filledImage (120, 120, background);
+        auto image = filledImage (120, 120, background);
         juce::Graphics g (image);
         lookAndFeel.drawRotarySlider (g, 0, 0, 120, 120, c.proportion, startAngle, endAngle, slider);
 
         for (const auto& probe : c.probes)
         {
             SCOPED_TRACE (juce::String (probe.degrees) + " degrees at radius " + juce::String (probe.radius));
-            const auto pixel = kittest::pixelAt (centre, probe.radius, probe.degrees);
+            const auto pixel = pixelAt (centre, probe.radius, probe.degrees);
             EXPECT_TRUE (hasInk (image.getPixelAt (pixel.x, pixel.y), probe.ink, background));
         }
     }
@@ -148,7 +147,7 @@ TEST (NorvaneLookAndFeelRendering, KnobBandsAndTicksSitWhereOptionsAndValueSay)
 TEST (NorvaneLookAndFeelRendering, EndLabelsSitUprightUnderTheKnobEnds)
 {
     NorvaneLookAndFeel lookAndFeel;
-    const kittest::ScopedDefaultLookAndFeel installed (lookAndFeel);
+    const ScopedDefaultLookAndFeel installed (lookAndFeel);
 
     for (const auto arcOrigin : { 0, 2 })
     {
@@ -158,14 +157,14 @@ TEST (NorvaneLookAndFeelRendering, EndLabelsSitUprightUnderTheKnobEnds)
 
         // Knob at (10, 10), 100 x 100: reduced bounds from x 12 to 108, baseline at y 113.
         const auto background = styleColour (6);
-        auto image = kittest::filledImage (120, 130, background);
+        auto image = filledImage (120, 130, background);
         juce::Graphics g (image);
         juce::Slider slider (juce::Slider::RotaryVerticalDrag, juce::Slider::NoTextBox);
         lookAndFeel.drawRotarySlider (g, 10, 10, 100, 100, 0.5f, startAngle, endAngle, slider);
 
         // The knob's lowest ink lies above y 100 and between x 30 and 90.
-        const auto left = kittest::inkBounds (image, { 0, 100, 30, 30 }, background);
-        const auto right = kittest::inkBounds (image, { 90, 100, 30, 30 }, background);
+        const auto left = inkBounds (image, { 0, 100, 30, 30 }, background);
+        const auto right = inkBounds (image, { 90, 100, 30, 30 }, background);
         ASSERT_FALSE (left.isEmpty());
         ASSERT_FALSE (right.isEmpty());
 
@@ -206,7 +205,7 @@ TEST (NorvaneLookAndFeelRendering, FaderHasATrackEndMarksAndARoundThumb)
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.name);
-        auto image = kittest::filledImage (41, 200, background);
+        auto image = filledImage (41, 200, background);
         juce::Graphics g (image);
         lookAndFeel.drawLinearSlider (g, 0, 20, 41, 160, c.sliderPos, 20.0f, 180.0f,
                                       juce::Slider::LinearVertical, slider);
@@ -218,3 +217,4 @@ TEST (NorvaneLookAndFeelRendering, FaderHasATrackEndMarksAndARoundThumb)
         }
     }
 }
+} // namespace quindle::test::kit

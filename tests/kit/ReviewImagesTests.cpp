@@ -1,12 +1,14 @@
 // Knobs and the fader as real sliders with their text boxes and name labels, painted headless
 // and written as PNGs for a reviewer. The text must come out in the embedded font.
 
-#include "KitTestSupport.h"
+#include "tests/kit/KitTestSupport.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+namespace quindle::test::kit
+{
 namespace
 {
 // A panel of sliders, each with a look-and-feel of its own, painted on a Stylesheet colour.
@@ -56,7 +58,7 @@ public:
         return toggle;
     }
 
-    void paint (juce::Graphics& g) override { g.fillAll (kittest::styleColour (backgroundColour)); }
+    void paint (juce::Graphics& g) override { g.fillAll (styleColour (backgroundColour)); }
 
     /** Every text the sheet shows: name labels and slider text boxes. */
     std::vector<juce::Label*> texts()
@@ -99,7 +101,7 @@ void expectTextInTheEmbeddedFont (ControlSheet& sheet)
     for (auto* label : texts)
     {
         SCOPED_TRACE (label->getText().toStdString());
-        EXPECT_TRUE (kittest::isEmbeddedTypeface (label->getFont()));
+        EXPECT_TRUE (isEmbeddedTypeface (label->getFont()));
     }
 }
 
@@ -109,7 +111,7 @@ constexpr float reviewScale = 3.0f;
 TEST (ReviewImages, KnobsInTheirVariants)
 {
     NorvaneLookAndFeel defaultLookAndFeel;
-    const kittest::ScopedDefaultLookAndFeel installed (defaultLookAndFeel);
+    const ScopedDefaultLookAndFeel installed (defaultLookAndFeel);
 
     ControlSheet sheet (6);
     sheet.setSize (660, 170);
@@ -145,17 +147,17 @@ TEST (ReviewImages, KnobsInTheirVariants)
     expectTextInTheEmbeddedFont (sheet);
 
     const auto image = sheet.createComponentSnapshot (sheet.getLocalBounds(), true, reviewScale);
-    EXPECT_TRUE (kittest::writeReviewImage (image, "kit-knobs.png"));
+    EXPECT_TRUE (writeReviewImage (image, "kit-knobs.png"));
 
     // The small knob's value text lies below the knob, outside its bounds, and is still painted.
     const auto textArea = juce::Rectangle<int> (200, 135, 60, 12) * reviewScale;
-    EXPECT_FALSE (kittest::inkBounds (image, textArea.toNearestInt(), kittest::styleColour (6)).isEmpty());
+    EXPECT_FALSE (inkBounds (image, textArea.toNearestInt(), styleColour (6)).isEmpty());
 }
 
 TEST (ReviewImages, OutputFader)
 {
     NorvaneLookAndFeel defaultLookAndFeel;
-    const kittest::ScopedDefaultLookAndFeel installed (defaultLookAndFeel);
+    const ScopedDefaultLookAndFeel installed (defaultLookAndFeel);
 
     ControlSheet sheet (7);
     sheet.setSize (83, 209);
@@ -169,5 +171,6 @@ TEST (ReviewImages, OutputFader)
     expectTextInTheEmbeddedFont (sheet);
 
     const auto image = sheet.createComponentSnapshot (sheet.getLocalBounds(), true, reviewScale);
-    EXPECT_TRUE (kittest::writeReviewImage (image, "kit-fader.png"));
+    EXPECT_TRUE (writeReviewImage (image, "kit-fader.png"));
 }
+} // namespace quindle::test::kit

@@ -1,4 +1,4 @@
-#include "KitTestSupport.h"
+#include "tests/kit/KitTestSupport.h"
 
 #include <BinaryData.h>
 
@@ -6,6 +6,8 @@
 #include <thread>
 #include <vector>
 
+namespace quindle::test::kit
+{
 TEST (Stylesheet, ColourTableHoldsTheGivenAndDerivedColours)
 {
     struct Case { int colourId; juce::uint32 argb; const char* why; };
@@ -87,3 +89,4 @@ TEST (Stylesheet, FrameworkShutdownDeletesItAndALaterCallCreatesItAgain)
     EXPECT_EQ (again->getColour (1).getARGB(), 0xfff1f3f9u);
     EXPECT_NE (again->typeface, nullptr);
 }
+} // namespace quindle::test::kit

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+namespace quindle::test::processor
+{
 TEST (ApproximatelyEqual, FloatPrecisionToleranceOnBothSignsExactWhenNotFinite)
 {
     using limits = std::numeric_limits<float>;
@@ -51,3 +53,4 @@ TEST (ApproximatelyEqual, ARampTargetWithinToleranceStartsNothing)
     EXPECT_TRUE (smoother.isSmoothing()) << "a real change starts a full ramp";
     EXPECT_FLOAT_EQ (smoother.skip (50), -0.5f);
 }
+} // namespace quindle::test::processor

@@ -1,4 +1,4 @@
-#include "CountingAllocator.h"
+#include "tests/processor/CountingAllocator.h"
 
 #include <pthread.h>
 #include <unistd.h>
@@ -40,7 +40,7 @@ void noteAllocation()
 }
 } // namespace
 
-namespace quindle::test
+namespace quindle::test::processor
 {
 AllocationCounter::AllocationCounter (int budget)
 {
@@ -53,7 +53,7 @@ AllocationCounter::AllocationCounter (int budget)
 AllocationCounter::~AllocationCounter() { counting = false; }
 
 int AllocationCounter::count() const { return allocations.load(); }
-} // namespace quindle::test
+} // namespace quindle::test::processor
 
 extern "C"
 {

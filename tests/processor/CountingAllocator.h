@@ -6,7 +6,7 @@
 
 #include <limits>
 
-namespace quindle::test
+namespace quindle::test::processor
 {
 /** Counts the allocations that the calling thread makes while it lives. One allocation beyond
     the budget ends the process at once with a message, so that a test of something that must
@@ -22,4 +22,4 @@ public:
     AllocationCounter (const AllocationCounter&) = delete;
     AllocationCounter& operator= (const AllocationCounter&) = delete;
 };
-} // namespace quindle::test
+} // namespace quindle::test::processor

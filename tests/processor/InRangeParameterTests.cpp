@@ -2,7 +2,7 @@
 // the framework's own classes do, keep their value for one that is not finite, and hold any other
 // at the nearer end; after such a value every listener hears what the parameter holds.
 
-#include "ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 #include "processor/InRangeParameter.h"
 #include "processor/ParameterIDs.h"
 
@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 constexpr auto infinity = std::numeric_limits<float>::infinity();
@@ -200,3 +200,4 @@ TEST (InRangeParameter, EveryListenerHearsTheHeldValueLast)
     width.removeListener (&heard);
     processor->removeListener (&heard);
 }
+} // namespace quindle::test::processor

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+namespace quindle::test::processor
+{
 TEST (LeadingNumber, ReadsWhatTheFrameworksReaderReads)
 {
     // Texts whose reading the framework's own reader gets right are the reference.
@@ -59,3 +61,4 @@ TEST (LeadingNumber, IsDefinedForNumbersOfAnySize)
     EXPECT_TRUE (std::isnan (readLeadingNumber ("  -NaN%")));
     EXPECT_TRUE (std::isnan (readLeadingNumber ("nano")));
 }
+} // namespace quindle::test::processor

@@ -1,8 +1,8 @@
-#include "ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 #include "processor/ParameterIDs.h"
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 enum class Kind { choice, toggle, integer, real };
@@ -166,3 +166,4 @@ TEST (ParameterLayout, TextToValueAsAHostOrATypedEntrySetsIt)
         EXPECT_NEAR (p.convertFrom0to1 (normalised), c.value, 1.0e-5f);
     }
 }
+} // namespace quindle::test::processor

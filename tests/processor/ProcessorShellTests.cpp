@@ -1,7 +1,7 @@
-#include "ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 juce::File expectedSettingsFile()
@@ -133,3 +133,4 @@ TEST (ProcessorShell, CreateEditorReportsItAndHandsOverANewEditor)
     EXPECT_EQ (output.rfind ("Editor created\n", 0), 0u) << output;
     EXPECT_EQ (&editor->processor, processor.get());
 }
+} // namespace quindle::test::processor

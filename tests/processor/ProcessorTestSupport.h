@@ -1,15 +1,15 @@
 #pragma once
 
 #include "processor/PluginProcessor.h"
+#include "tests/common/StereoSignal.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace quindle::test
+namespace quindle::test::processor
 {
 /** Collects what is written to standard error while it lives (or until take()). */
 class CapturedStderr
@@ -93,46 +93,6 @@ inline std::string restoreState (QuindleAudioProcessor& processor, const juce::M
 {
     return restoreState (processor, block.getData(), static_cast<int> (block.getSize()));
 }
-/** A stereo signal, one vector per channel. */
-struct Stereo
-{
-    std::vector<float> left, right;
-
-    size_t size() const { return left.size(); }
-};
-
-/** Two unrelated mixes of sines, so that left, right, mid and side all differ. */
-inline Stereo testSignal (int numSamples, double sampleRate = 48000.0)
-{
-    Stereo signal { std::vector<float> (static_cast<size_t> (numSamples)), std::vector<float> (static_cast<size_t> (numSamples)) };
-    const auto twoPi = 2.0 * 3.14159265358979323846;
-
-    for (size_t i = 0; i < signal.size(); ++i)
-    {
-        const auto t = static_cast<double> (i) / sampleRate;
-        signal.left[i] = static_cast<float> (0.5 * std::sin (twoPi * 440.0 * t) + 0.2 * std::sin (twoPi * 3100.0 * t));
-        signal.right[i] = static_cast<float> (0.4 * std::sin (twoPi * 660.0 * t + 1.0) - 0.25 * std::sin (twoPi * 5300.0 * t));
-    }
-
-    return signal;
-}
-
-/** Runs the signal through the processor in blocks of blockSize (the last one may be shorter). */
-inline Stereo render (QuindleAudioProcessor& processor, const Stereo& input, int blockSize)
-{
-    Stereo output = input;
-    juce::MidiBuffer midi;
-
-    for (size_t start = 0; start < input.size(); start += static_cast<size_t> (blockSize))
-    {
-        const auto length = static_cast<int> (std::min (input.size() - start, static_cast<size_t> (blockSize)));
-        float* channels[] { output.left.data() + start, output.right.data() + start };
-        juce::AudioBuffer<float> block (channels, 2, length);
-        processor.processBlock (block, midi);
-    }
-
-    return output;
-}
 
 /** A processor with the given settings, prepared for the rate and block size. */
 inline std::unique_ptr<QuindleAudioProcessor> preparedProcessor (const std::vector<std::pair<const char*, float>>& settings,
@@ -146,4 +106,4 @@ inline std::unique_ptr<QuindleAudioProcessor> preparedProcessor (const std::vect
     processor->prepareToPlay (sampleRate, blockSize);
     return processor;
 }
-} // namespace quindle::test
+} // namespace quindle::test::processor

@@ -1,13 +1,13 @@
 // The audio thread must not allocate.
 
-#include "CountingAllocator.h"
-#include "ProcessorTestSupport.h"
+#include "tests/processor/CountingAllocator.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <functional>
 #include <limits>
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 TEST (Realtime, ProcessBlockNeverAllocates)
 {
     struct Case { const char* name; int preparedSize; int blockSize; bool monoInput; std::function<void (QuindleAudioProcessor&, int block)> eachBlock; };
@@ -80,3 +80,4 @@ TEST (Realtime, TheCounterSeesAllocations)
     const auto vector = std::make_unique<std::vector<int>> (100);
     EXPECT_GE (counter.count(), 2);
 }
+} // namespace quindle::test::processor

@@ -1,12 +1,12 @@
-#include "ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 #include "processor/ParameterIDs.h"
 
 #include <functional>
 #include <limits>
 #include <tuple>
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 auto fieldsOf (const ChainSettings& s)
@@ -118,3 +118,4 @@ TEST (SettingsSnapshot, ANonFiniteValueReadsAsTheDefault)
         ASSERT_NEAR (output.right[i], input.right[i], 1.0e-6f) << i;
     }
 }
+} // namespace quindle::test::processor

@@ -1,8 +1,8 @@
-#include "ChainFormulas.h"
-#include "ProcessorTestSupport.h"
+#include "tests/common/ChainFormulas.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 constexpr double rate = 48000.0;
@@ -345,3 +345,4 @@ TEST (SideHighPass, StaysStableAtEveryRateTheProcessorAccepts)
         EXPECT_LT (largest, 7.0f) << "ten times the input's peak";
     }
 }
+} // namespace quindle::test::processor

@@ -1,11 +1,11 @@
-#include "ChainFormulas.h"
-#include "ProcessorTestSupport.h"
+#include "tests/common/ChainFormulas.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <functional>
 #include <limits>
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 using Settings = std::vector<std::pair<const char*, float>>;
@@ -447,3 +447,4 @@ TEST (SignalChain, AnAbsurdAnnouncedBlockSizeStillWorks)
 
     EXPECT_LT (largestError (input, output, 0, [] (size_t, double l, double r) { return scaled (l, r, decibelsToGain (-6)); }), 2.0e-5);
 }
+} // namespace quindle::test::processor

@@ -1,11 +1,11 @@
 // A state beyond the limits is refused before anything that grows with it is allocated.
 
-#include "CountingAllocator.h"
-#include "ProcessorTestSupport.h"
-#include "common/ManyChildrenState.h"
+#include "tests/processor/CountingAllocator.h"
+#include "tests/processor/ProcessorTestSupport.h"
+#include "tests/common/ManyChildrenState.h"
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 // Far below what reading even a small part of the 64 MiB state would take (several
@@ -35,3 +35,4 @@ TEST (StateRefusal, SixteenMillionChildrenAreRefusedAtOnce)
     EXPECT_LE (refusingTheState, refusingAnEmptyBlock + 20);
     EXPECT_EQ (saveState (*processor), before);
 }
+} // namespace quindle::test::processor

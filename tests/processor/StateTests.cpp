@@ -1,6 +1,6 @@
-#include "ProcessorTestSupport.h"
-#include "common/NonFiniteNumbers.h"
-#include "common/TreeCounts.h"
+#include "tests/processor/ProcessorTestSupport.h"
+#include "tests/common/NonFiniteNumbers.h"
+#include "tests/common/TreeCounts.h"
 #include "processor/ParameterIDs.h"
 
 #include <algorithm>
@@ -8,8 +8,8 @@
 #include <limits>
 #include <map>
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 // A setting for every parameter that differs from its default.
@@ -567,3 +567,4 @@ TEST (StateRestore, TextBeyondAsciiComesBackByteForByte)
     EXPECT_EQ (saveState (*processor), state);
     EXPECT_EQ (allValues (*processor), nonDefaultValues);
 }
+} // namespace quindle::test::processor

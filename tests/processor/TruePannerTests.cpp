@@ -1,9 +1,9 @@
-#include "ChainFormulas.h"
-#include "ProcessorTestSupport.h"
 #include "processor/TruePanner.h"
+#include "tests/common/ChainFormulas.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 using Panner = juce::ovk::TruePanner<float, 1>;
@@ -152,3 +152,4 @@ TEST (TruePanner, LeavesBlocksWithOtherThanTwoChannelsAlone)
                 ASSERT_EQ (buffer.getSample (channel, i), original.getSample (channel, i));
     }
 }
+} // namespace quindle::test::processor

@@ -1,12 +1,12 @@
-#include "ProcessorTestSupport.h"
-#include "common/ManyChildrenState.h"
-#include "common/TreeCounts.h"
+#include "tests/processor/ProcessorTestSupport.h"
+#include "tests/common/ManyChildrenState.h"
+#include "tests/common/TreeCounts.h"
 #include "processor/ValueTreeStreamCheck.h"
 
 #include <limits>
 
-using namespace quindle::test;
-
+namespace quindle::test::processor
+{
 namespace
 {
 using Fault = ValueTreeStreamFault;
@@ -246,3 +246,4 @@ TEST (ValueTreeStreamCheck, RefusesWhatIsDeclaredBeyondTheLimitsBeforeWalkingIt)
     EXPECT_EQ (ofManyChildren.fault, Fault::beyondLimits);
     EXPECT_EQ (ofManyChildren.bytes, 17u) << "16 Mi children refused at their count, none of them walked";
 }
+} // namespace quindle::test::processor

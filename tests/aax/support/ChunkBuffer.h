@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-namespace aaxtest
+namespace quindle::test::aax
 {
     constexpr size_t kChunkHeaderSize = offsetof (AAX_SPlugInChunk, fData);
 
@@ -47,4 +47,4 @@ namespace aaxtest
         size_t mCapacity;
         std::unique_ptr<unsigned char[]> mBytes;
     };
-} // namespace aaxtest
+} // namespace quindle::test::aax

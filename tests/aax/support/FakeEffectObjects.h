@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace aaxtest
+namespace quindle::test::aax
 {
     using EventLog = std::vector<std::string>;
 
@@ -92,4 +92,4 @@ namespace aaxtest
 
         EventLog* log;
     };
-} // namespace aaxtest
+} // namespace quindle::test::aax

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace aaxtest
+namespace quindle::test::aax
 {
     /** Records what reaches the host's trace and assertion facilities. */
     struct FakeHostServices : AAX_IHostServices
@@ -55,4 +55,4 @@ namespace aaxtest
 
         FakeHostServices host;
     };
-} // namespace aaxtest
+} // namespace quindle::test::aax

@@ -5,7 +5,7 @@
 // passes the host's answer back, or, when the host lacks that version, answers for itself
 // without calling the host.
 
-#include "testhost/TestHost.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-namespace aaxtest
+namespace quindle::test::aax
 {
     /** One row: the operation as the host logs it, the host version it belongs to, the answer
         without that version, and the call of the wrapper. */
@@ -114,4 +114,4 @@ namespace aaxtest
             }
         }
     }
-} // namespace aaxtest
+} // namespace quindle::test::aax

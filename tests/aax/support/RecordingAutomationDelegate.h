@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace aaxtest
+namespace quindle::test::aax
 {
     struct RecordingAutomationDelegate : AAX_IAutomationDelegate
     {
@@ -37,4 +37,4 @@ namespace aaxtest
             return AAX_SUCCESS;
         }
     };
-} // namespace aaxtest
+} // namespace quindle::test::aax

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AAX_Init.h"
-#include "testhost/TestHost.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
-namespace aaxtest
+namespace quindle::test::aax
 {
     /** The library started with a test host for one scope, so traces and assertion reports
         reach host.services(). */
@@ -15,4 +15,4 @@ namespace aaxtest
         ScopedStartup (const ScopedStartup&) = delete;
         ScopedStartup& operator= (const ScopedStartup&) = delete;
     };
-} // namespace aaxtest
+} // namespace quindle::test::aax

@@ -9,13 +9,13 @@
 #include "AAX_CEffectParameters.h"
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
-#include "testhost/TestHost.h"
+#include "tests/aaxhost/testhost/TestHost.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-namespace aaxtest
+namespace quindle::test::aax
 {
     struct ParameterDefinition
     {
@@ -132,4 +132,4 @@ namespace aaxtest
         options.automationDelegate = aaxhost::Versions::none();
         return options;
     }
-} // namespace aaxtest
+} // namespace quindle::test::aax

@@ -1,6 +1,6 @@
-#include "Algorithm.h"
+#include "tests/aaxhost/testhost/Algorithm.h"
 
-#include "Controller.h"
+#include "tests/aaxhost/testhost/Controller.h"
 
 #include "AAX_Callbacks.h"
 #include "AAX_IACFEffectParameters.h"
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     namespace
     {
@@ -177,4 +177,4 @@ namespace aaxhost
             }
         return {};
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

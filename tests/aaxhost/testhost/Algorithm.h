@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComponentDescriptor.h"
+#include "tests/aaxhost/testhost/ComponentDescriptor.h"
 
 #include "AAX_Enums.h"
 
@@ -11,7 +11,7 @@
 
 class AAX_IACFEffectParameters;
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class Controller;
 
@@ -87,4 +87,4 @@ namespace aaxhost
         std::vector<Port> mPorts;
         std::vector<std::string> mProblems;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,6 +1,6 @@
-#include "AutomationDelegate.h"
+#include "tests/aaxhost/testhost/AutomationDelegate.h"
 
-#include "Host.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_IACFAutomationDelegate.h"
 #include "AAX_IACFEffectParameters.h"
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <ostream>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     using Kind = AutomationDelegate::Event::Kind;
 
@@ -230,4 +230,4 @@ namespace aaxhost
             os << " = " << event.value;
         return os;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

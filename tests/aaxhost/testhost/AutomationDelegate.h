@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_Enums.h"
 
@@ -9,7 +9,7 @@
 
 class AAX_IACFEffectParameters;
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's automation road for one instance. It records registrations, touches,
         releases, set requests and the values the plug-in reports as current, keeps each
@@ -98,4 +98,4 @@ namespace aaxhost
     };
 
     std::ostream& operator<< (std::ostream& os, const AutomationDelegate::Event& event);
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,8 +1,8 @@
-#include "CallLog.h"
+#include "tests/aaxhost/testhost/CallLog.h"
 
 #include <algorithm>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     std::ostream& operator<< (std::ostream& os, const Call& call)
     {
@@ -43,4 +43,4 @@ namespace aaxhost
             return c.object == object && c.operation == operation;
         }));
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

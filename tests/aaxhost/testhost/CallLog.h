@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** One call the plug-in made into a host interface: which object, through which of its
         interface versions, and which operation. */
@@ -43,4 +43,4 @@ namespace aaxhost
         mutable std::mutex mMutex;
         std::vector<Call> mCalls;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,12 +1,12 @@
-#include "Collection.h"
+#include "tests/aaxhost/testhost/Collection.h"
 
-#include "Definitions.h"
-#include "EffectDescriptor.h"
-#include "Host.h"
+#include "tests/aaxhost/testhost/Definitions.h"
+#include "tests/aaxhost/testhost/EffectDescriptor.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_IACFCollection.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class Collection::Interface final : public Facet<AAX_IACFCollection, Collection>
     {
@@ -59,4 +59,4 @@ namespace aaxhost
         const std::lock_guard<std::mutex> lock (mMutex);
         return mDescription;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "HostObject.h"
-#include "PropertyMap.h"
+#include "tests/aaxhost/testhost/HostObject.h"
+#include "tests/aaxhost/testhost/PropertyMap.h"
 
 #include <optional>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class EffectDescriptor;
     class PluginDefinition;
@@ -44,4 +44,4 @@ namespace aaxhost
         PluginDefinition& mPluginDefinition;
         Description mDescription;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

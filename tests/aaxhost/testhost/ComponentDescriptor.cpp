@@ -1,11 +1,11 @@
-#include "ComponentDescriptor.h"
+#include "tests/aaxhost/testhost/ComponentDescriptor.h"
 
-#include "Host.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_IACFComponentDescriptor.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     namespace
     {
@@ -211,4 +211,4 @@ namespace aaxhost
         mDescription.processProcs.push_back (std::move (proc));
         return AAX_SUCCESS;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "HostObject.h"
-#include "PropertyMap.h"
+#include "tests/aaxhost/testhost/HostObject.h"
+#include "tests/aaxhost/testhost/PropertyMap.h"
 
 #include "AAX_Callbacks.h"
 
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's description of one algorithm component (three versions): its context fields
         and process procedures. The third version's AddProcessProc registers what the map names,
@@ -60,4 +60,4 @@ namespace aaxhost
         Description mDescription;
         AAX_CSelector mLastID = 0;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,16 +1,16 @@
-#include "ComponentFactory.h"
+#include "tests/aaxhost/testhost/ComponentFactory.h"
 
-#include "Collection.h"
-#include "ComponentDescriptor.h"
-#include "EffectDescriptor.h"
-#include "Host.h"
-#include "HostServices.h"
-#include "PageTable.h"
-#include "PropertyMap.h"
+#include "tests/aaxhost/testhost/Collection.h"
+#include "tests/aaxhost/testhost/ComponentDescriptor.h"
+#include "tests/aaxhost/testhost/EffectDescriptor.h"
+#include "tests/aaxhost/testhost/Host.h"
+#include "tests/aaxhost/testhost/HostServices.h"
+#include "tests/aaxhost/testhost/PageTable.h"
+#include "tests/aaxhost/testhost/PropertyMap.h"
 
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class ComponentFactory::Interface final : public Facet<IACFComponentFactory, ComponentFactory>
     {
@@ -97,4 +97,4 @@ namespace aaxhost
 
         return nullptr;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include <functional>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's component factory: makes collections, effect and component descriptors,
         property maps and page tables, each a new object offering the versions the host's
@@ -39,4 +39,4 @@ namespace aaxhost
         std::vector<Creation> mCreations;
         std::function<void (HostObject&)> mSetUp;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,9 +1,9 @@
-#include "Controller.h"
+#include "tests/aaxhost/testhost/Controller.h"
 
 #include "AAX_IACFController.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     namespace
     {
@@ -164,4 +164,4 @@ namespace aaxhost
         mNotifications.clear();
         mLatenciesSet.clear();
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_Enums.h"
 
@@ -8,7 +8,7 @@
 #include <map>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's controller of one instance (three versions). It answers from state, which a
         test sets before the plug-in asks, and records what the plug-in sets, posts and sends. */
@@ -79,4 +79,4 @@ namespace aaxhost
         std::vector<Notification> mNotifications;
         std::vector<int32_t> mLatenciesSet;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

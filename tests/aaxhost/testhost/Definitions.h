@@ -1,10 +1,10 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** A definition object: no operations of its own, only an identity to hand over. */
     template <class Interface>
@@ -36,4 +36,4 @@ namespace aaxhost
         PluginDefinition (Host& host, Versions offered)
             : Definition (host, "PluginDefinition", IID_IACFPluginDefinition, offered) {}
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,13 +1,13 @@
-#include "DescriptionHost.h"
+#include "tests/aaxhost/testhost/DescriptionHost.h"
 
-#include "FeatureInfo.h"
-#include "Host.h"
+#include "tests/aaxhost/testhost/FeatureInfo.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_IACFDescriptionHost.h"
 
 #include <algorithm>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class DescriptionHost::Interface final : public Facet<AAX_IACFDescriptionHost, DescriptionHost>
     {
@@ -42,4 +42,4 @@ namespace aaxhost
         const auto found = std::find_if (mFeatures.begin(), mFeatures.end(), [&] (const FeatureInfo* f) { return f->id() == id; });
         return found != mFeatures.end() ? *found : nullptr;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

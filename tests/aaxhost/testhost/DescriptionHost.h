@@ -1,13 +1,13 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_Enums.h"
 #include "AAX_UIDs.h"
 
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class FeatureInfo;
 
@@ -27,4 +27,4 @@ namespace aaxhost
         std::vector<std::unique_ptr<Interface>> mFacets;
         std::vector<FeatureInfo*> mFeatures;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

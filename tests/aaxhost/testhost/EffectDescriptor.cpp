@@ -1,14 +1,14 @@
-#include "EffectDescriptor.h"
+#include "tests/aaxhost/testhost/EffectDescriptor.h"
 
-#include "ComponentDescriptor.h"
-#include "Host.h"
+#include "tests/aaxhost/testhost/ComponentDescriptor.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_IACFEffectDescriptor.h"
 #include "AAX_IEffectGUI.h"
 #include "AAX_IEffectParameters.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class EffectDescriptor::Interface final : public Facet<AAX_IACFEffectDescriptor_V2, EffectDescriptor>
     {
@@ -112,4 +112,4 @@ namespace aaxhost
         auto* procedure = reinterpret_cast<CreateGUI> (procPtr (kAAX_ProcPtrID_Create_EffectGUI));
         return procedure != nullptr ? static_cast<AAX_IACFEffectGUI*> (procedure()) : nullptr;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

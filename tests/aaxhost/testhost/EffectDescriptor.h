@@ -1,11 +1,11 @@
 #pragma once
 
-#include "HostObject.h"
-#include "PropertyMap.h"
+#include "tests/aaxhost/testhost/HostObject.h"
+#include "tests/aaxhost/testhost/PropertyMap.h"
 
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class ComponentDescriptor;
 
@@ -71,4 +71,4 @@ namespace aaxhost
         std::vector<std::unique_ptr<Interface>> mFacets;
         Description mDescription;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

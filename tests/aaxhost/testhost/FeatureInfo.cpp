@@ -1,11 +1,11 @@
-#include "FeatureInfo.h"
+#include "tests/aaxhost/testhost/FeatureInfo.h"
 
-#include "Host.h"
-#include "PropertyMap.h"
+#include "tests/aaxhost/testhost/Host.h"
+#include "tests/aaxhost/testhost/PropertyMap.h"
 
 #include "AAX_IACFFeatureInfo.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class FeatureInfo::Interface final : public Facet<AAX_IACFFeatureInfo, FeatureInfo>
     {
@@ -38,4 +38,4 @@ namespace aaxhost
 
         return *mProperties;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

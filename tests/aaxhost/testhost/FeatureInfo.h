@@ -1,11 +1,11 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_Enums.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class PropertyMap;
 
@@ -34,4 +34,4 @@ namespace aaxhost
         std::atomic<AAX_ESupportLevel> mLevel;
         PropertyMap* mProperties = nullptr;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,15 +1,15 @@
-#include "Host.h"
+#include "tests/aaxhost/testhost/Host.h"
 
-#include "ComponentFactory.h"
-#include "Definitions.h"
-#include "DescriptionHost.h"
-#include "HostServices.h"
-#include "Router.h"
+#include "tests/aaxhost/testhost/ComponentFactory.h"
+#include "tests/aaxhost/testhost/Definitions.h"
+#include "tests/aaxhost/testhost/DescriptionHost.h"
+#include "tests/aaxhost/testhost/HostServices.h"
+#include "tests/aaxhost/testhost/Router.h"
 
 #include <algorithm>
 #include <numeric>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     Host::Host (HostOptions options)
         : mOptions (options)
@@ -97,4 +97,4 @@ namespace aaxhost
         const auto found = std::find_if (mInterfaces.begin(), mInterfaces.end(), [&] (const auto& entry) { return entry.first == iface; });
         return found != mInterfaces.end() ? found->second : nullptr;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

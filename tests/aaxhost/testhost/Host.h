@@ -1,14 +1,14 @@
 #pragma once
 
-#include "CallLog.h"
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/CallLog.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class ComponentFactory;
     class DescriptionHost;
@@ -151,4 +151,4 @@ namespace aaxhost
         HostDefinition* mHostDefinition = nullptr;
         HostServices* mServices = nullptr;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,12 +1,12 @@
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
-#include "Host.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_UIDs.h"
 
 #include <algorithm>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     HostObject::HostObject (Host& host, std::string name, Versions offered)
         : mHost (host), mName (std::move (name)), mOffered (offered)
@@ -142,4 +142,4 @@ namespace aaxhost
     {
         return ACF_E_NOINTERFACE;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Versions.h"
+#include "tests/aaxhost/testhost/Versions.h"
 
 #include "AAX_ACF.h"
 #include "AAX_Errors.h"
@@ -15,7 +15,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class Host;
 
@@ -219,4 +219,4 @@ namespace aaxhost
 
     /** A copy of a NUL-terminated text from the plug-in; null reads as empty. */
     inline std::string textOf (const char* text) { return text != nullptr ? text : ""; }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,9 +1,9 @@
-#include "HostServices.h"
+#include "tests/aaxhost/testhost/HostServices.h"
 
 #include "AAX_IACFHostServices.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class HostServices::Interface final : public Facet<AAX_IACFHostServices_V3, HostServices>
     {
@@ -71,4 +71,4 @@ namespace aaxhost
         mStackTraces.clear();
         mAssertions.clear();
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

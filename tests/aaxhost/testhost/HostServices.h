@@ -1,10 +1,10 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's trace and assertion facilities (three versions): the factory hands out this
         one object for every host-services creation. */
@@ -49,4 +49,4 @@ namespace aaxhost
         std::vector<StackTrace> mStackTraces;
         std::vector<Assertion> mAssertions;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

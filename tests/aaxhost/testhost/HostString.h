@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's own string for the plug-in to write texts into (IDs, names, value texts), as a
         host passes one to calls taking an AAX_IString. */
@@ -27,4 +27,4 @@ namespace aaxhost
         static constexpr uint32_t kMaxLength = 0xFFFFFFFEu;
         std::string mText;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

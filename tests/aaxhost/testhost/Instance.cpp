@@ -1,14 +1,14 @@
-#include "Instance.h"
+#include "tests/aaxhost/testhost/Instance.h"
 
-#include "AutomationDelegate.h"
-#include "ComponentFactory.h"
-#include "Controller.h"
-#include "Host.h"
-#include "PageTable.h"
-#include "PageTableController.h"
-#include "Router.h"
-#include "Transport.h"
-#include "ViewContainer.h"
+#include "tests/aaxhost/testhost/AutomationDelegate.h"
+#include "tests/aaxhost/testhost/ComponentFactory.h"
+#include "tests/aaxhost/testhost/Controller.h"
+#include "tests/aaxhost/testhost/Host.h"
+#include "tests/aaxhost/testhost/PageTable.h"
+#include "tests/aaxhost/testhost/PageTableController.h"
+#include "tests/aaxhost/testhost/Router.h"
+#include "tests/aaxhost/testhost/Transport.h"
+#include "tests/aaxhost/testhost/ViewContainer.h"
 
 #include "AAX_IACFEffectGUI.h"
 #include "AAX_IACFEffectParameters.h"
@@ -16,7 +16,7 @@
 
 #include <utility>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The instance's unknown: the run-time objects, and the attached data-model object for
         queries of its interfaces (the GUI object finds its data model this way). */
@@ -189,4 +189,4 @@ namespace aaxhost
         v4->Release();
         return { result, &table };
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Versions.h"
+#include "tests/aaxhost/testhost/Versions.h"
 
 #include "AAX_ACF.h"
 #include "AAX_Errors.h"
@@ -8,7 +8,7 @@
 class AAX_IACFEffectGUI;
 class AAX_IACFEffectParameters;
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class AutomationDelegate;
     class Controller;
@@ -106,4 +106,4 @@ namespace aaxhost
         AAX_IACFEffectGUI* mGUI = nullptr;
         bool mViewOpen = false;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

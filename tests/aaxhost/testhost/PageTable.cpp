@@ -1,11 +1,11 @@
-#include "PageTable.h"
+#include "tests/aaxhost/testhost/PageTable.h"
 
 #include "AAX_IACFPageTable.h"
 #include "AAX_UIDs.h"
 
 #include <iterator>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     namespace
     {
@@ -210,4 +210,4 @@ namespace aaxhost
         const std::lock_guard<std::mutex> lock (mMutex);
         mContents = std::move (contents);
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

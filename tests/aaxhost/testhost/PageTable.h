@@ -1,11 +1,11 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include <map>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** A host page table (two versions): pages of slots, each slot mapped to a parameter ID
         (empty when cleared), and name variations of parameters by length. Indices out of range
@@ -32,4 +32,4 @@ namespace aaxhost
         std::vector<std::unique_ptr<Interface>> mFacets;
         Contents mContents;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

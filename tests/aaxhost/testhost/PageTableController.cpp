@@ -1,11 +1,11 @@
-#include "PageTableController.h"
+#include "tests/aaxhost/testhost/PageTableController.h"
 
-#include "Host.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_IACFPageTableController.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class PageTableController::Interface final : public Facet<AAX_IACFPageTableController_V2, PageTableController>
     {
@@ -109,4 +109,4 @@ namespace aaxhost
         table->setContents (source);
         return AAX_SUCCESS;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "HostObject.h"
-#include "PageTable.h"
+#include "tests/aaxhost/testhost/HostObject.h"
+#include "tests/aaxhost/testhost/PageTable.h"
 
 #include "AAX_Enums.h"
 
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's page-table copies (two versions). Every copy is recorded with its arguments; a
         copy into one of this host's page tables fills it with source, a copy into none fails
@@ -46,4 +46,4 @@ namespace aaxhost
         std::vector<std::unique_ptr<Interface>> mFacets;
         std::vector<Copy> mCopies;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

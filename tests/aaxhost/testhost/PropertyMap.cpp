@@ -1,12 +1,12 @@
-#include "PropertyMap.h"
+#include "tests/aaxhost/testhost/PropertyMap.h"
 
-#include "DescriptionHost.h"
-#include "Host.h"
+#include "tests/aaxhost/testhost/DescriptionHost.h"
+#include "tests/aaxhost/testhost/Host.h"
 
 #include "AAX_IACFPropertyMap.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class PropertyMap::Interface final : public Facet<AAX_IACFPropertyMap_V3, PropertyMap>
     {
@@ -127,4 +127,4 @@ namespace aaxhost
             snapshot.contents = snapshot.map->contents();
         return snapshot;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_Enums.h"
 
@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** A host property map (three versions): integer, pointer and plug-in ID array
         properties. */
@@ -47,4 +47,4 @@ namespace aaxhost
         /** The snapshot of the map behind iface (empty for null or a foreign object). */
         static PropertySnapshot of (const Host& host, const IACFUnknown* iface);
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** An unknown that answers no interface of its own: queries go on to the objects given to
         alsoAsk, in order. The host unknown and an instance's unknown are routers. */
@@ -14,4 +14,4 @@ namespace aaxhost
     private:
         Facet<IACFUnknown, Router> mFacet;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

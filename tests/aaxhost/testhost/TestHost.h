@@ -3,13 +3,13 @@
 // The test host: a stand-in for the AAX host, written from what the plug-in library expects of
 // one, for tests from single wrappers up to a whole loaded bundle.
 //
-//   aaxhost::HostOptions options;                    // versions of each description-time
+//   HostOptions options;                    // versions of each description-time
 //   options.componentDescriptor = Versions::upTo (1); // and process-wide interface
-//   aaxhost::Host host (options);
+//   Host host (options);
 //   ACFStartup (host.unknown());                     // host.services() records traces
 //   ACFRegisterPlugin (host.unknown(), &definition); // host.objects<Collection>()[0]->description()
 //
-//   aaxhost::Instance instance (host);               // InstanceOptions: run-time versions
+//   Instance instance (host);               // InstanceOptions: run-time versions
 //   instance.initialize (createDataModel());         // Initialize (instance.unknown())
 //   instance.automation().answerSetRequests (AutomationDelegate::Answer::later);
 //   ... the plug-in touches, requests, releases ...
@@ -25,25 +25,25 @@
 // operation's answer; host.outstandingReferences() and host.problems() show what the plug-in
 // left behind or did wrong. The Host owns every object and must outlive the plug-in's objects.
 
-#include "Algorithm.h"
-#include "AutomationDelegate.h"
-#include "CallLog.h"
-#include "Collection.h"
-#include "ComponentDescriptor.h"
-#include "ComponentFactory.h"
-#include "Controller.h"
-#include "Definitions.h"
-#include "DescriptionHost.h"
-#include "EffectDescriptor.h"
-#include "FeatureInfo.h"
-#include "Host.h"
-#include "HostObject.h"
-#include "HostServices.h"
-#include "HostString.h"
-#include "Instance.h"
-#include "PageTable.h"
-#include "PageTableController.h"
-#include "PropertyMap.h"
-#include "Transport.h"
-#include "Versions.h"
-#include "ViewContainer.h"
+#include "tests/aaxhost/testhost/Algorithm.h"
+#include "tests/aaxhost/testhost/AutomationDelegate.h"
+#include "tests/aaxhost/testhost/CallLog.h"
+#include "tests/aaxhost/testhost/Collection.h"
+#include "tests/aaxhost/testhost/ComponentDescriptor.h"
+#include "tests/aaxhost/testhost/ComponentFactory.h"
+#include "tests/aaxhost/testhost/Controller.h"
+#include "tests/aaxhost/testhost/Definitions.h"
+#include "tests/aaxhost/testhost/DescriptionHost.h"
+#include "tests/aaxhost/testhost/EffectDescriptor.h"
+#include "tests/aaxhost/testhost/FeatureInfo.h"
+#include "tests/aaxhost/testhost/Host.h"
+#include "tests/aaxhost/testhost/HostObject.h"
+#include "tests/aaxhost/testhost/HostServices.h"
+#include "tests/aaxhost/testhost/HostString.h"
+#include "tests/aaxhost/testhost/Instance.h"
+#include "tests/aaxhost/testhost/PageTable.h"
+#include "tests/aaxhost/testhost/PageTableController.h"
+#include "tests/aaxhost/testhost/PropertyMap.h"
+#include "tests/aaxhost/testhost/Transport.h"
+#include "tests/aaxhost/testhost/Versions.h"
+#include "tests/aaxhost/testhost/ViewContainer.h"

@@ -1,9 +1,9 @@
-#include "Transport.h"
+#include "tests/aaxhost/testhost/Transport.h"
 
 #include "AAX_IACFTransport.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class Transport::Interface final : public Facet<AAX_IACFTransport_V3, Transport>
     {
@@ -99,4 +99,4 @@ namespace aaxhost
         const std::lock_guard<std::mutex> lock (mMutex);
         return mAskedSampleLocations;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

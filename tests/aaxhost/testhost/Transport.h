@@ -1,12 +1,12 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_Enums.h"
 
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** The host's transport (three versions), answering from state. */
     class Transport : public HostObject
@@ -53,4 +53,4 @@ namespace aaxhost
         std::vector<std::unique_ptr<Interface>> mFacets;
         std::vector<int64_t> mAskedSampleLocations;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** Which versions of one host interface a host object answers queries for: none, some or
         all. Versions are numbered from 1; an interface with one version offers it or not. */
@@ -40,4 +40,4 @@ namespace aaxhost
 
         uint32_t mMask;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

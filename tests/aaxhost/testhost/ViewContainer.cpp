@@ -1,9 +1,9 @@
-#include "ViewContainer.h"
+#include "tests/aaxhost/testhost/ViewContainer.h"
 
 #include "AAX_IACFViewContainer.h"
 #include "AAX_UIDs.h"
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     class ViewContainer::Interface final : public Facet<AAX_IACFViewContainer_V3, ViewContainer>
     {
@@ -97,4 +97,4 @@ namespace aaxhost
         const std::lock_guard<std::mutex> lock (mMutex);
         return mMouseEvents;
     }
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

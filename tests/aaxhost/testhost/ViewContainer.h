@@ -1,12 +1,12 @@
 #pragma once
 
-#include "HostObject.h"
+#include "tests/aaxhost/testhost/HostObject.h"
 
 #include "AAX_Enums.h"
 
 #include <vector>
 
-namespace aaxhost
+namespace quindle::test::aaxhost
 {
     /** A real window of the host's for the plug-in's view: the native view handed out (an X11
         window on Linux) and what the host does when the plug-in asks for another size. */
@@ -59,4 +59,4 @@ namespace aaxhost
         std::vector<AAX_Point> mViewSizes;
         std::vector<MouseEvent> mMouseEvents;
     };
-} // namespace aaxhost
+} // namespace quindle::test::aaxhost

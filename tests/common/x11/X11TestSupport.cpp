@@ -1,4 +1,4 @@
-#include "X11TestSupport.h"
+#include "tests/common/x11/X11TestSupport.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -16,7 +16,7 @@
 #include <sys/prctl.h>
 #include <sys/wait.h>
 
-namespace x11test
+namespace quindle::test::x11
 {
 //==============================================================================
 namespace
@@ -387,4 +387,4 @@ Image readPixels (const Connection& x, WindowId window)
     XGetWindowAttributes (x.display(), window, &attributes);
     return readPixels (x, window, 0, 0, attributes.width, attributes.height);
 }
-} // namespace x11test
+} // namespace quindle::test::x11

@@ -7,15 +7,15 @@
 // A typical test: start a VirtualServer before anything opens a display, point DISPLAY at it,
 // open a Connection of the test's own, then click the window of the code under test:
 //
-//     x11test::VirtualServer server;
+//     VirtualServer server;
 //     setenv ("DISPLAY", server.displayName().c_str(), 1);
-//     x11test::Connection x;
+//     Connection x;
 //     ... the code under test opens its window ...
-//     const auto window = x11test::findWindowByName (x, "Quindle");
-//     x11test::waitUntilViewable (x, window, runEventLoopOnce);
-//     const auto at = x11test::screenPositionOf (x, window, 20, 30);
-//     x11test::click (x, at.x, at.y, x11test::alt);
-//     x11test::readPixels (x, window).pixel (20, 30);
+//     const auto window = findWindowByName (x, "Quindle");
+//     waitUntilViewable (x, window, runEventLoopOnce);
+//     const auto at = screenPositionOf (x, window, 20, 30);
+//     click (x, at.x, at.y, alt);
+//     readPixels (x, window).pixel (20, 30);
 //
 // Each call returns once the server has handled its events and queued them for whichever client
 // owns the window under the pointer, or has the keyboard focus; an in-process toolkit sees them
@@ -33,7 +33,7 @@
 // Status, ...) out of the tests that include it.
 struct _XDisplay;
 
-namespace x11test
+namespace quindle::test::x11
 {
 /** An X window or other resource id (Xlib's Window, an XID); 0 is none. */
 using WindowId = unsigned long;
@@ -184,4 +184,4 @@ Image readPixels (const Connection&, WindowId, int x, int y, int width, int heig
 
 /** The whole viewable window. */
 Image readPixels (const Connection&, WindowId);
-} // namespace x11test
+} // namespace quindle::test::x11

@@ -1,7 +1,7 @@
 // The X11 test support against a server of its own: a window made by one client is found, waited
 // for, clicked with a modifier held and read back by another, as a test does with a toolkit's window.
 
-#include "X11TestSupport.h"
+#include "tests/common/x11/X11TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,11 @@
 // After GoogleTest, whose names Xlib's macros (None, Bool) would otherwise replace.
 #include <X11/Xlib.h>
 
+namespace quindle::test::x11
+{
 namespace
 {
-std::vector<XEvent> pendingEvents (const x11test::Connection& x)
+std::vector<XEvent> pendingEvents (const Connection& x)
 {
     x.sync();
     std::vector<XEvent> events;
@@ -30,11 +32,11 @@ std::vector<XEvent> pendingEvents (const x11test::Connection& x)
 
 TEST (X11TestSupport, AnotherClientsWindowIsFoundClickedWithAltHeldAndReadBack)
 {
-    const x11test::VirtualServer server (640, 480);
-    const x11test::Connection application (server.displayName().c_str());
-    const x11test::Connection test (server.displayName().c_str());
+    const VirtualServer server (640, 480);
+    const Connection application (server.displayName().c_str());
+    const Connection test (server.displayName().c_str());
 
-    const auto window = x11test::createTopLevelWindow (application, "support check", 40, 30, 200, 100);
+    const auto window = createTopLevelWindow (application, "support check", 40, 30, 200, 100);
     XSelectInput (application.display(), window, ButtonPressMask | ButtonReleaseMask | KeyPressMask | KeyReleaseMask);
 
     // A white band across the top half of the black window.
@@ -44,15 +46,15 @@ TEST (X11TestSupport, AnotherClientsWindowIsFoundClickedWithAltHeldAndReadBack)
     XFreeGC (application.display(), gc);
     application.sync();
 
-    ASSERT_EQ (x11test::findWindowByName (test, "support check"), window);
-    EXPECT_EQ (x11test::findWindowByName (test, "no such window"), x11test::WindowId { 0 });
-    ASSERT_TRUE (x11test::waitUntilViewable (test, window));
+    ASSERT_EQ (findWindowByName (test, "support check"), window);
+    EXPECT_EQ (findWindowByName (test, "no such window"), WindowId { 0 });
+    ASSERT_TRUE (waitUntilViewable (test, window));
 
-    const auto at = x11test::screenPositionOf (test, window, 10, 20);
+    const auto at = screenPositionOf (test, window, 10, 20);
     EXPECT_EQ (at.x, 50);
     EXPECT_EQ (at.y, 50);
 
-    x11test::click (test, at.x, at.y, x11test::alt);
+    click (test, at.x, at.y, alt);
     const auto events = pendingEvents (application);
 
     std::vector<int> types;
@@ -65,9 +67,10 @@ TEST (X11TestSupport, AnotherClientsWindowIsFoundClickedWithAltHeldAndReadBack)
     EXPECT_EQ (events[1].xbutton.state & Mod1Mask, (unsigned) Mod1Mask) << "Alt is held during the press";
     EXPECT_EQ (events[2].xbutton.state & Button1Mask, (unsigned) Button1Mask) << "a release reports the button held before it";
 
-    const auto image = x11test::readPixels (test, window);
+    const auto image = readPixels (test, window);
     ASSERT_EQ (image.width, 200);
     ASSERT_EQ (image.height, 100);
     EXPECT_EQ (image.pixel (100, 10), (std::array<std::uint8_t, 3> { 255, 255, 255 }));
     EXPECT_EQ (image.pixel (100, 90), (std::array<std::uint8_t, 3> { 0, 0, 0 }));
 }
+} // namespace quindle::test::x11

@@ -2,12 +2,12 @@
 // following of "Input M/S" from the message thread and from other threads, the Alt reset of
 // M, S, L and R, and the diagram's "MUTED" and dimmed channel paths.
 
-#include "common/ControlTestSupport.h"
-#include "common/MessageDispatch.h"
 #include "editor/InputSection.h"
-#include "kit/KitTestSupport.h"
 #include "processor/ParameterIDs.h"
-#include "processor/ProcessorTestSupport.h"
+#include "tests/common/ControlTestSupport.h"
+#include "tests/common/MessageDispatch.h"
+#include "tests/kit/KitTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <functional>
 #include <map>
@@ -15,10 +15,8 @@
 #include <thread>
 #include <vector>
 
-using namespace kittest;
-using quindle::test::dispatchPendingMessages;
-using quindle::test::dispatchUntil;
-
+namespace quindle::test::editor
+{
 namespace
 {
 // The section as the left panel holds it at the design size.
@@ -32,9 +30,9 @@ struct Section
         section.setVisible (true);   // hidden buttons never enter their pressed state
     }
 
-    std::unique_ptr<QuindleAudioProcessor> processor = quindle::test::makeProcessor();
+    std::unique_ptr<QuindleAudioProcessor> processor = processor::makeProcessor();
     NorvaneLookAndFeel lookAndFeel;
-    ScopedDefaultLookAndFeel installed { lookAndFeel };
+    kit::ScopedDefaultLookAndFeel installed { lookAndFeel };
     InputSection section { *processor };
 
     MSLRButton& m() { return section.msBox.mButton; }
@@ -136,9 +134,9 @@ TEST (InputSection, EachControlShowsItsOwnParameter)
 
 TEST (InputSection, ShowsTheStateItIsBuiltOn)
 {
-    auto processor = quindle::test::makeProcessor();
-    quindle::test::setParameter (*processor, ParameterIDs::inputMidSide, 2.0f);   // "S Solo"
-    quindle::test::setParameter (*processor, ParameterIDs::rightEnabled, 0.0f);
+    auto processor = processor::makeProcessor();
+    processor::setParameter (*processor, ParameterIDs::inputMidSide, 2.0f);   // "S Solo"
+    processor::setParameter (*processor, ParameterIDs::rightEnabled, 0.0f);
     GestureCounter gestures (*processor->apvts.getParameter (ParameterIDs::inputMidSide));
 
     InputSection section (*processor);
@@ -257,7 +255,7 @@ TEST (MsBox, ShowsTheChoiceAsItStandsWhenAnotherThreadSetItMeanwhile)
     midSide.setValue (mSolo);
     setFromAnotherThread (midSide, "M and S");
     midSide.sendValueChangedMessageToListeners (mSolo);
-    quindle::test::runMessageLoopFor (20);
+    runMessageLoopFor (20);
 
     ASSERT_EQ (f.choice(), "M and S");
     EXPECT_FALSE (f.m().getToggleState());
@@ -268,7 +266,7 @@ TEST (MsBox, GoesWithoutTraceWhileAnotherThreadKeepsChangingTheChoice)
 {
     // Editors open and close while the host automates "Input M/S": an update handed over to a
     // box that is gone must never run. The sanitizer build sees what a plain run would not.
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     auto& midSide = *processor->apvts.getParameter (ParameterIDs::inputMidSide);
     std::atomic<bool> stop { false };
 
@@ -486,7 +484,7 @@ bool showsMuted (const juce::Image& image, juce::Rectangle<int> row)
 
     for (int y = scaled.getY(); y < scaled.getBottom(); ++y)
         for (int x = scaled.getX(); x < scaled.getRight(); ++x)
-            if (coloursMatch (image.getPixelAt (x, y), muted, 16))
+            if (kit::coloursMatch (image.getPixelAt (x, y), muted, 16))
                 return true;
 
     return false;
@@ -525,8 +523,8 @@ TEST (InputSection, PaintsMutedOnlyWhenBothChannelsAreOffAndDimsAChannelThatIsOf
         const auto lX = (float) (section.lPhaseButton.getX() + section.lPhaseButton.getWidth() / 2) + 3.0f;
         const auto rX = (float) (section.rPhaseButton.getX() + section.rPhaseButton.getWidth() / 2) - 3.0f;
 
-        EXPECT_TRUE (coloursMatch (pixelAtSectionPoint (image, lX, swapY), c.l ? live : dim, 3)) << "left path";
-        EXPECT_TRUE (coloursMatch (pixelAtSectionPoint (image, rX, swapY), c.r ? live : dim, 3)) << "right path";
+        EXPECT_TRUE (kit::coloursMatch (pixelAtSectionPoint (image, lX, swapY), c.l ? live : dim, 3)) << "left path";
+        EXPECT_TRUE (kit::coloursMatch (pixelAtSectionPoint (image, rX, swapY), c.r ? live : dim, 3)) << "right path";
     }
 }
 
@@ -557,6 +555,7 @@ TEST (InputSection, ReviewImage)
     f.setSwitch (ParameterIDs::stereoSwap, true);
     f.setSwitch (ParameterIDs::inputMono, true);
 
-    EXPECT_TRUE (writeReviewImage (f.section.createComponentSnapshot (f.section.getLocalBounds(), true, 3.0f),
+    EXPECT_TRUE (kit::writeReviewImage (f.section.createComponentSnapshot (f.section.getLocalBounds(), true, 3.0f),
                                    "input-section.png"));
 }
+} // namespace quindle::test::editor

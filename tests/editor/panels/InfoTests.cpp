@@ -1,15 +1,16 @@
 // The information overlay: its title with and without a build number, its texts and fonts, the
 // credits, and its backgrounds and the credits' faded line by pixel probes.
 
-#include "PanelTestSupport.h"
+#include "tests/editor/panels/PanelTestSupport.h"
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-using namespace paneltest;
-using kittest::coloursMatch;
-using kittest::styleColour;
+namespace quindle::test::editor
+{
+using kit::coloursMatch;
+using kit::styleColour;
 
 namespace
 {
@@ -108,21 +109,21 @@ int textBottomUnclipped (juce::Label& label, float fontHeight)
     label.setFont (font.withHeight (fontHeight));
 
     const auto background = styleColour (6);
-    auto image = kittest::filledImage (label.getWidth(), label.getHeight() * 2, background);
+    auto image = kit::filledImage (label.getWidth(), label.getHeight() * 2, background);
     {
         juce::Graphics g (image);
         label.getLookAndFeel().drawLabel (g, label);
     }
 
     label.setFont (font);
-    return kittest::inkBounds (image, image.getBounds(), background).getBottom();
+    return kit::inkBounds (image, image.getBounds(), background).getBottom();
 }
 } // namespace
 
 TEST (InfoComponent, TitleAddsTheBuildNumberOnlyWhenOneIsSet)
 {
     NorvaneLookAndFeel defaultLookAndFeel;
-    const kittest::ScopedDefaultLookAndFeel installed (defaultLookAndFeel);
+    const kit::ScopedDefaultLookAndFeel installed (defaultLookAndFeel);
 
     struct Case { const char* name; std::optional<std::string> buildNumber; const char* title; };
     const Case cases[] = {
@@ -169,7 +170,7 @@ TEST (InfoComponent, ShowsItsTextsInTheirFonts)
         }
 
         EXPECT_EQ (c.label.getJustificationType().getFlags(), c.justification);
-        EXPECT_TRUE (kittest::isEmbeddedTypeface (c.label.getFont()));
+        EXPECT_TRUE (kit::isEmbeddedTypeface (c.label.getFont()));
         EXPECT_FALSE (c.label.isEditable());
     }
 
@@ -239,7 +240,7 @@ TEST (InfoComponent, CreditsNameTheMakerInBothGroups)
         SCOPED_TRACE (runs[i].text);
         EXPECT_EQ (text.getText().substring (attribute.range.getStart(), attribute.range.getEnd()), runs[i].text);
         EXPECT_FLOAT_EQ (attribute.font.getHeight(), runs[i].height);
-        EXPECT_TRUE (kittest::isEmbeddedTypeface (attribute.font));
+        EXPECT_TRUE (kit::isEmbeddedTypeface (attribute.font));
         EXPECT_EQ (attribute.colour, styleColour (1));
     }
 }
@@ -277,7 +278,7 @@ TEST (InfoComponent, BackgroundsAndTheCreditsFadedLine)
     // With no text at all the line is still drawn.
     LabelWithFadeLines empty;
     empty.setBounds (0, 0, 201, 143);
-    auto alone = kittest::filledImage (201, 143, styleColour (6));
+    auto alone = kit::filledImage (201, 143, styleColour (6));
     {
         juce::Graphics g (alone);
         empty.paintEntireComponent (g, false);
@@ -295,7 +296,7 @@ TEST (InfoComponent, TheLinkIsDrawnRightAlignedIn15PointType)
 
     constexpr float scale = 4.0f;
     const auto image = link.createComponentSnapshot (link.getLocalBounds(), true, scale);
-    const auto ink = kittest::inkBounds (image, image.getBounds(), juce::Colours::transparentBlack);
+    const auto ink = kit::inkBounds (image, image.getBounds(), juce::Colours::transparentBlack);
 
     // The ink of the same text in the embedded typeface at 15 points, not at the 70 % of the
     // button's height the framework fits a link's font to otherwise.
@@ -309,3 +310,4 @@ TEST (InfoComponent, TheLinkIsDrawnRightAlignedIn15PointType)
     EXPECT_NEAR (ink.getWidth(), expected.getWidth(), 4.0);
     EXPECT_NEAR (ink.getRight(), (link.getWidth() - 1) * scale, 4.0) << "right-aligned, inside the framework's 1-pixel margin";
 }
+} // namespace quindle::test::editor

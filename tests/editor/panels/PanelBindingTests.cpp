@@ -1,13 +1,13 @@
 // Every control of the three panels is bound to its own parameter, in both directions, and tagged
 // with that parameter's host index; an Alt press returns it to its parameter's default.
 
-#include "PanelTestSupport.h"
+#include "tests/editor/panels/PanelTestSupport.h"
 
 #include <functional>
 #include <vector>
 
-using namespace paneltest;
-
+namespace quindle::test::editor
+{
 namespace
 {
 struct Binding
@@ -109,8 +109,8 @@ TEST (PanelBindings, AltPressReturnsEachControlToItsParametersDefault)
         const auto defaultValue = parameter.convertFrom0to1 (parameter.getDefaultValue());
 
         panels.set (b.parameterID, b.hostValue);
-        kittest::GestureCounter gestures (parameter);
-        kittest::SyntheticMouse (control).click (control.getLocalBounds().getCentre().toFloat(), kittest::alt);
+        GestureCounter gestures (parameter);
+        SyntheticMouse (control).click (control.getLocalBounds().getCentre().toFloat(), alt);
 
         EXPECT_NEAR (panels.valueOf (b.parameterID), defaultValue, 1.0e-4);
         EXPECT_EQ (gestures.begins, 1) << "one reset, one gesture for the host";
@@ -123,3 +123,4 @@ TEST (PanelBindings, AltPressReturnsEachControlToItsParametersDefault)
                         &panels.middle.widthKnob.smallSlider.slider })
         EXPECT_FALSE (knob->isDoubleClickReturnEnabled());
 }
+} // namespace quindle::test::editor

@@ -1,10 +1,10 @@
 // Every rectangle of the panels, the input and output sections, the composites in them and the
 // overlay at the design size (the input section's own controls are in its tests), and the panels' layouts at sizes where the arithmetic clamps.
 
-#include "PanelTestSupport.h"
+#include "tests/editor/panels/PanelTestSupport.h"
 
-using namespace paneltest;
-
+namespace quindle::test::editor
+{
 namespace
 {
 juce::Rectangle<int> rect (int x, int y, int w, int h) { return { x, y, w, h }; }
@@ -73,7 +73,7 @@ TEST (PanelLayout, EveryRectangleAtTheDesignSize)
 
 TEST (PanelLayout, SmallSizesClampInsteadOfGoingNegative)
 {
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     EditorLooks looks;
 
     // Left and Right keep their section 10 pixels in from every side.
@@ -106,7 +106,7 @@ TEST (PanelLayout, SmallSizesClampInsteadOfGoingNegative)
 
 TEST (OutputSectionLayout, FollowsItsParentOrFallsBackToItsOwnHeight)
 {
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     EditorLooks looks;
     ASSERT_TRUE (juce::Desktop::getInstance().getDisplays().displays.isEmpty()) << "the tests run headless";
 
@@ -144,3 +144,4 @@ TEST (OutputSectionLayout, FollowsItsParentOrFallsBackToItsOwnHeight)
         EXPECT_EQ (output.monoCheckButton.getBounds(), c.expectedButton);
     }
 }
+} // namespace quindle::test::editor

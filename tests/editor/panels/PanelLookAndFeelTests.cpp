@@ -2,13 +2,14 @@
 // with Stylesheet colour 4 behind a value being edited, and take them off again before they are
 // destroyed; the middle panel draws with the editor's look.
 
-#include "PanelTestSupport.h"
+#include "tests/editor/panels/PanelTestSupport.h"
 
 #include <memory>
 #include <string>
 
-using namespace paneltest;
-using kittest::styleColour;
+namespace quindle::test::editor
+{
+using kit::styleColour;
 
 namespace
 {
@@ -52,7 +53,7 @@ NorvaneLookAndFeelOptions unusualOptions()
 
 juce::Colour valueEditorBackground (juce::Slider& slider)
 {
-    auto* valueBox = kittest::valueBoxOf (slider);
+    auto* valueBox = valueBoxOf (slider);
 
     if (valueBox == nullptr)
         return {};
@@ -67,7 +68,7 @@ juce::Colour valueEditorBackground (juce::Slider& slider)
 
 TEST (SectionLookAndFeel, RightAndOutputCopyTheLookInEffectAtTheirConstruction)
 {
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     EditorLooks looks (unusualOptions());
     Right right (*processor, verticalMargin);
 
@@ -94,9 +95,9 @@ TEST (SectionLookAndFeel, RightAndOutputCopyTheLookInEffectAtTheirConstruction)
 
 TEST (SectionLookAndFeel, AnotherKindOfLookIsLeftInPlaceUntilANorvaneLookReachesTheSection)
 {
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     juce::LookAndFeel_V4 plainLook;
-    const kittest::ScopedDefaultLookAndFeel installed (plainLook);
+    const kit::ScopedDefaultLookAndFeel installed (plainLook);
 
     juce::Component editor;
     Right right (*processor, verticalMargin);
@@ -145,12 +146,12 @@ TEST (SectionLookAndFeel, NoLookAndFeelIsDestroyedWhileInUse)
     auto panels = std::make_unique<Panels>();
     panels->right.outputSection.gainFader.slider.setValue (3.0, juce::sendNotificationSync);
 
-    auto processor = quindle::test::makeProcessor();
+    auto processor = processor::makeProcessor();
     auto looks = std::make_unique<EditorLooks>();
     auto alone = std::make_unique<OutputSection> (*processor, verticalMargin);
     alone->setBounds (0, 0, 83, 209);
 
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
     panels.reset();
     alone.reset();
     looks.reset();
@@ -158,3 +159,4 @@ TEST (SectionLookAndFeel, NoLookAndFeelIsDestroyedWhileInUse)
 
     EXPECT_EQ (log.find ("juce_LookAndFeel.cpp"), std::string::npos) << log;
 }
+} // namespace quindle::test::editor

@@ -1,12 +1,12 @@
 // The overlay and the three panels at the design size, painted headless as the
 // editor shows them and written as PNGs for a reviewer. Every text is in the embedded font.
 
-#include "PanelTestSupport.h"
+#include "tests/editor/panels/PanelTestSupport.h"
 
 #include <functional>
 
-using namespace paneltest;
-
+namespace quindle::test::editor
+{
 namespace
 {
 void forEachLabel (juce::Component& root, const std::function<void (juce::Label&)>& visit)
@@ -26,7 +26,7 @@ void expectLabelsInTheEmbeddedFont (juce::Component& panel)
     {
         ++labels;
         SCOPED_TRACE (label.getText().toStdString());
-        EXPECT_TRUE (kittest::isEmbeddedTypeface (label.getFont()));
+        EXPECT_TRUE (kit::isEmbeddedTypeface (label.getFont()));
     });
 
     EXPECT_GT (labels, 0);
@@ -62,6 +62,7 @@ TEST (PanelReviewImages, OverlayAndPanelsAtTheDesignSize)
             expectLabelsInTheEmbeddedFont (c.panel);
 
         const auto image = c.panel.createComponentSnapshot (c.panel.getLocalBounds(), true, reviewScale);
-        EXPECT_TRUE (kittest::writeReviewImage (image, c.fileName));
+        EXPECT_TRUE (kit::writeReviewImage (image, c.fileName));
     }
 }
+} // namespace quindle::test::editor

@@ -6,14 +6,14 @@
 
 #include "editor/Info.h"
 #include "editor/MainContainerComponent.h"
-#include "common/ControlTestSupport.h"
-#include "kit/KitTestSupport.h"
+#include "tests/common/ControlTestSupport.h"
+#include "tests/kit/KitTestSupport.h"
 #include "processor/ParameterIDs.h"
-#include "processor/ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <memory>
 
-namespace paneltest
+namespace quindle::test::editor
 {
 inline constexpr float verticalMargin = 0.0625f;
 
@@ -43,7 +43,7 @@ struct EditorLooks
     void installEditorLook() { editor.setLookAndFeel (&editorLookAndFeel); }
 
     NorvaneLookAndFeel defaultLookAndFeel;
-    kittest::ScopedDefaultLookAndFeel installed { defaultLookAndFeel };
+    kit::ScopedDefaultLookAndFeel installed { defaultLookAndFeel };
     NorvaneLookAndFeel editorLookAndFeel;
     juce::Component editor;
 };
@@ -60,7 +60,7 @@ struct Panels
         looks.installEditorLook();
     }
 
-    std::unique_ptr<QuindleAudioProcessor> processor = quindle::test::makeProcessor();
+    std::unique_ptr<QuindleAudioProcessor> processor = processor::makeProcessor();
     EditorLooks looks;
     Left left { *processor };
     Middle middle { *processor, verticalMargin };
@@ -68,7 +68,7 @@ struct Panels
     InfoComponent info;
 
     juce::RangedAudioParameter& parameter (const char* parameterID) { return *processor->apvts.getParameter (parameterID); }
-    float valueOf (const char* parameterID) { return quindle::test::valueOf (*processor, parameterID); }
-    void set (const char* parameterID, float value) { quindle::test::setParameter (*processor, parameterID, value); }
+    float valueOf (const char* parameterID) { return processor::valueOf (*processor, parameterID); }
+    void set (const char* parameterID, float value) { processor::setParameter (*processor, parameterID, value); }
 };
-} // namespace paneltest
+} // namespace quindle::test::editor

@@ -3,15 +3,13 @@
 // the keyboard focus a first click takes and the pointer moving while the button is held. The
 // synthetic mouse of the other tests calls the components directly and sees none of that.
 
-#include "../shell/EditorTestSupport.h"
-#include "common/x11/X11TestSupport.h"
+#include "tests/editor/shell/EditorTestSupport.h"
+#include "tests/common/x11/X11TestSupport.h"
 
 #include <thread>
 
-using namespace editortest;
-using quindle::test::dispatchPendingMessages;
-using quindle::test::dispatchUntil;
-
+namespace quindle::test::editor
+{
 namespace
 {
 /** Counts the mouse events JUCE delivers to any component, so a test knows when the events it
@@ -43,8 +41,8 @@ protected:
 
         auto* peer = editor().getPeer();
         ASSERT_NE (peer, nullptr);
-        window = (x11test::WindowId) peer->getNativeHandle();
-        ASSERT_TRUE (x11test::waitUntilViewable (x, window, dispatchPendingMessages));
+        window = (x11::WindowId) peer->getNativeHandle();
+        ASSERT_TRUE (x11::waitUntilViewable (x, window, dispatchPendingMessages));
         dispatchPendingMessages();
     }
 
@@ -82,19 +80,19 @@ protected:
         ASSERT_EQ (target.hasKeyboardFocus (false), moveWhileHeld);
 
         const auto at = centreOf (target);
-        x11test::movePointer (x, at.x, at.y);
-        x11test::pressModifiers (x, x11test::alt);
-        x11test::pressButton (x);
+        x11::movePointer (x, at.x, at.y);
+        x11::pressModifiers (x, x11::alt);
+        x11::pressButton (x);
         waitFor (events.downs + 1, events.downs);
 
         if (moveWhileHeld)
         {
-            x11test::movePointer (x, at.x + 2, at.y + 1);
+            x11::movePointer (x, at.x + 2, at.y + 1);
             waitFor (events.drags + 1, events.drags);
         }
 
-        x11test::releaseModifiers (x, x11test::alt);
-        x11test::releaseButton (x);
+        x11::releaseModifiers (x, x11::alt);
+        x11::releaseButton (x);
         waitFor (events.ups + 1, events.ups);
     }
 
@@ -102,7 +100,7 @@ protected:
     {
         const auto at = centreOf (target);
         const auto ups = events.ups;
-        x11test::click (x, at.x, at.y);
+        x11::click (x, at.x, at.y);
         waitFor (ups + 1, events.ups);
     }
 
@@ -111,9 +109,9 @@ protected:
         ASSERT_TRUE (dispatchUntil ([&] { return counter >= count; })) << "JUCE never saw the event";
     }
 
-    x11test::Connection x;
+    x11::Connection x;
     std::unique_ptr<OpenEditor> open;
-    x11test::WindowId window = 0;
+    x11::WindowId window = 0;
     DeliveredEvents events;
 };
 
@@ -192,7 +190,7 @@ TEST_P (AltPressThroughTheWindow, OnTheInfoToggleHidesTheOverlayForGood)
     ASSERT_TRUE (dispatchUntil ([&] { return container().info.isVisible(); }));
 
     altPressReleasingAltFirst (info, GetParam());
-    quindle::test::runMessageLoopFor (250);   // past two ticks of the overlay's timer
+    runMessageLoopFor (250);   // past two ticks of the overlay's timer
 
     EXPECT_FALSE (container().info.isVisible());
     EXPECT_FALSE (info.getToggleState());
@@ -239,9 +237,10 @@ TEST_F (EditorOnScreen, TheMsBoxShowsTheChoiceAsItStands)
     std::thread host ([&] { midSide.setValueNotifyingHost (midSide.getValueForText ("M and S")); });
     host.join();
     midSide.sendValueChangedMessageToListeners (mSolo);
-    quindle::test::runMessageLoopFor (100);
+    runMessageLoopFor (100);
 
     ASSERT_EQ (text (ParameterIDs::inputMidSide), "M and S");
     EXPECT_FALSE (box.mButton.getToggleState()) << "the buttons show the parameter";
     EXPECT_FALSE (box.sButton.getToggleState());
 }
+} // namespace quindle::test::editor

@@ -2,17 +2,17 @@
 // no other: a parameter bound twice, or to the wrong control, shows up here. A value no host
 // should send leaves the parameter in its range and the message thread running.
 
-#include "EditorTestSupport.h"
-#include "common/NonFiniteNumbers.h"
-#include "common/Watchdog.h"
+#include "tests/editor/shell/EditorTestSupport.h"
+#include "tests/common/NonFiniteNumbers.h"
+#include "tests/common/Watchdog.h"
 
 #include <cmath>
 #include <limits>
 #include <map>
 #include <thread>
 
-using namespace editortest;
-
+namespace quindle::test::editor
+{
 namespace
 {
 /** What every slider and button of the editor shows, by component. */
@@ -94,18 +94,18 @@ TEST_F (EditorBindings, AValueNoHostShouldSendKeepsTheParameterInRangeAndTheMess
                 SCOPED_TRACE (what);
 
                 parameter.setValueNotifyingHost (0.25f);
-                quindle::test::dispatchPendingMessages();
+                dispatchPendingMessages();
                 const auto present = parameter.getValue();
 
                 {
-                    const quindle::test::Watchdog watchdog ("the message loop after " + what);
+                    const Watchdog watchdog ("the message loop after " + what);
 
                     if (fromAnotherThread)
                         std::thread ([&] { parameter.setValueNotifyingHost (hostValue); }).join();
                     else
                         parameter.setValueNotifyingHost (hostValue);
 
-                    quindle::test::dispatchPendingMessages();
+                    dispatchPendingMessages();
                 }
 
                 const auto expected = std::isfinite (hostValue) ? juce::jlimit (0.0f, 1.0f, hostValue) : present;
@@ -114,11 +114,12 @@ TEST_F (EditorBindings, AValueNoHostShouldSendKeepsTheParameterInRangeAndTheMess
                 // What the editor shows is what it shows for the held value sent in the usual way.
                 const auto shown = shownValues (open.editor());
                 parameter.setValueNotifyingHost (parameter.getValue());
-                quindle::test::dispatchPendingMessages();
+                dispatchPendingMessages();
                 EXPECT_EQ (shown, shownValues (open.editor()));
 
-                EXPECT_EQ (quindle::test::nonFiniteNumberIn (quindle::test::treeOf (quindle::test::saveState (*open.processor))), "");
+                EXPECT_EQ (nonFiniteNumberIn (processor::treeOf (processor::saveState (*open.processor))), "");
             }
         }
     }
 }
+} // namespace quindle::test::editor

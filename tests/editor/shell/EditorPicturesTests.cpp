@@ -3,11 +3,12 @@
 // reviewer (editor-defaults.png, editor-overlay.png, editor-state.png) and checked by pixel:
 // the panels' colours, the overlay over them, and controls that show the state.
 
-#include "EditorTestSupport.h"
+#include "tests/editor/shell/EditorTestSupport.h"
 
-using namespace editortest;
-using kittest::coloursMatch;
-using kittest::styleColour;
+namespace quindle::test::editor
+{
+using kit::coloursMatch;
+using kit::styleColour;
 
 namespace
 {
@@ -54,7 +55,7 @@ int faderThumbRow (OpenEditor& open, const juce::Image& image)
 {
     auto& fader = open.container().right.outputSection.gainFader.slider;
     const auto track = areaOf (open, fader).withSizeKeepingCentre (30, areaOf (open, fader).getHeight());
-    const auto aboveValueBox = track.withTrimmedBottom (areaOf (open, *kittest::valueBoxOf (fader)).getHeight() + 8);
+    const auto aboveValueBox = track.withTrimmedBottom (areaOf (open, *valueBoxOf (fader)).getHeight() + 8);
 
     int bestRow = -1, bestCount = 0;
 
@@ -90,7 +91,7 @@ TEST_F (EditorPictures, DefaultsOverlayAndAStateFarFromTheDefaults)
     ASSERT_EQ (editor.getBounds(), juce::Rectangle<int> (0, 0, 700, 305));
 
     const auto defaults = pictureOf (editor);
-    EXPECT_TRUE (kittest::writeReviewImage (defaults, "editor-defaults.png"));
+    EXPECT_TRUE (kit::writeReviewImage (defaults, "editor-defaults.png"));
     EXPECT_TRUE (coloursMatch (defaults.getPixelAt (699, 150), styleColour (4))) << "the right edge is covered";
     EXPECT_TRUE (coloursMatch (defaults.getPixelAt (4, 304), styleColour (4))) << "the bottom edge is covered";
     {
@@ -100,10 +101,10 @@ TEST_F (EditorPictures, DefaultsOverlayAndAStateFarFromTheDefaults)
 
     // The overlay covers the panels; the "?" toggle stays over it, drawn as on.
     auto& toggle = container.infoButton;
-    kittest::SyntheticMouse (toggle).click (toggle.getLocalBounds().getCentre().toFloat());
+    SyntheticMouse (toggle).click (toggle.getLocalBounds().getCentre().toFloat());
     runTimersFor (150);
     const auto overlay = pictureOf (editor);
-    EXPECT_TRUE (kittest::writeReviewImage (overlay, "editor-overlay.png"));
+    EXPECT_TRUE (kit::writeReviewImage (overlay, "editor-overlay.png"));
     {
         SCOPED_TRACE ("overlay");
         const auto titleRow = inEditor (open, { 200, 5 });
@@ -113,7 +114,7 @@ TEST_F (EditorPictures, DefaultsOverlayAndAStateFarFromTheDefaults)
         EXPECT_EQ (brightPixels (defaults, areaOf (open, toggle)), 0) << "off at first";
         EXPECT_GT (brightPixels (overlay, areaOf (open, toggle)), 20);
     }
-    kittest::SyntheticMouse (toggle).click (toggle.getLocalBounds().getCentre().toFloat());
+    SyntheticMouse (toggle).click (toggle.getLocalBounds().getCentre().toFloat());
     runTimersFor (150);
 
     open.set (ParameterIDs::inputMidSide, 2.0f);   // "S Solo"
@@ -125,7 +126,7 @@ TEST_F (EditorPictures, DefaultsOverlayAndAStateFarFromTheDefaults)
     open.set (ParameterIDs::monoCheck, 1.0f);
     open.set (ParameterIDs::outputGain, -6.0f);
     const auto state = pictureOf (editor);
-    EXPECT_TRUE (kittest::writeReviewImage (state, "editor-state.png"));
+    EXPECT_TRUE (kit::writeReviewImage (state, "editor-state.png"));
     {
         SCOPED_TRACE ("state");
         expectPanelFills (open, state);
@@ -162,7 +163,7 @@ TEST_F (EditorPictures, AWindowOfAnotherShapeShowsTheWholePictureOverBlack)
     ASSERT_EQ (editor.getBounds(), juce::Rectangle<int> (0, 0, 900, 305));
 
     const auto picture = pictureOf (editor);
-    EXPECT_TRUE (kittest::writeReviewImage (picture, "editor-other-shape.png"));
+    EXPECT_TRUE (kit::writeReviewImage (picture, "editor-other-shape.png"));
     expectPanelFills (open, picture);
 
     const auto drawn = areaOf (open, open.container());
@@ -172,3 +173,4 @@ TEST_F (EditorPictures, AWindowOfAnotherShapeShowsTheWholePictureOverBlack)
     EXPECT_TRUE (coloursMatch (picture.getPixelAt (drawn.getRight() + 10, 150), juce::Colours::black));
     EXPECT_TRUE (coloursMatch (picture.getPixelAt (899, 10), juce::Colours::black));
 }
+} // namespace quindle::test::editor

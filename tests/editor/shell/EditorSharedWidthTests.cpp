@@ -4,12 +4,13 @@
 // outside the limits, not a resize while the editor leaves its window. The poll runs at its real
 // period of one second.
 
-#include "EditorTestSupport.h"
+#include "tests/editor/shell/EditorTestSupport.h"
 
 #include <filesystem>
 #include <functional>
 
-using namespace editortest;
+namespace quindle::test::editor
+{
 
 namespace
 {
@@ -48,7 +49,7 @@ class EditorSharedWidth : public SettingsFileTest {};
 TEST_F (EditorSharedWidth, AWidthOneEditorSavesIsTakenByTheOtherWhichWritesNothingBack)
 {
     OpenEditor first, second;
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     dragCornerToWidth (first.editor(), 800);
     EXPECT_EQ (first.editor().getBounds(), rightShape (800));
@@ -91,7 +92,7 @@ TEST_F (EditorSharedWidth, TheUsersNextResizeAfterAFollowedChangeIsSaved)
         SCOPED_TRACE (c.name);
         settingsFile().deleteFile();
         OpenEditor first, second;
-        quindle::test::CapturedStderr captured;
+        processor::CapturedStderr captured;
 
         letTheClockMoveOn();
         c.change (first.editor());
@@ -114,7 +115,7 @@ TEST_F (EditorSharedWidth, ASaveThatChangedNothingLeavesTheNextChangeToBeFollowe
 {
     storeWidthText ("700");
     OpenEditor open;
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     // The user drags the corner out and back to the width stored already: saved, but the stored
     // text stays.
@@ -136,7 +137,7 @@ TEST_F (EditorSharedWidth, ASaveThatChangedNothingLeavesTheNextChangeToBeFollowe
 TEST_F (EditorSharedWidth, AFileThatCannotBeReadIsSkippedAndTheNextChangeFollowed)
 {
     OpenEditor open;
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     ASSERT_TRUE (settingsFile().getParentDirectory().createDirectory());
     ASSERT_TRUE (settingsFile().replaceWithText ("not a settings file"));
@@ -162,7 +163,7 @@ TEST_F (EditorSharedWidth, EditorsThatNeverFollowNorSave)
     OpenEditor auv3 (juce::AudioProcessor::wrapperType_AudioUnitv3);
     OpenEditor aaxWithoutWindow (juce::AudioProcessor::wrapperType_AAX);
     ASSERT_EQ (aaxWithoutWindow.editor().getPeer(), nullptr);
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     dragCornerToWidth (auv3.editor(), 800);
     runTimersFor (untilTheSaveIsWritten);
@@ -208,7 +209,7 @@ TEST_F (EditorSharedWidth, NothingButTheUsersResizesIsSaved)
         SCOPED_TRACE (c.name);
         settingsFile().deleteFile();
         auto open = std::make_unique<OpenEditor> (c.passes);
-        quindle::test::CapturedStderr captured;
+        processor::CapturedStderr captured;
         c.resizes (*open);
         runTimersFor (pastTwoPolls);
         open.reset();
@@ -263,7 +264,7 @@ TEST_P (HostsThatHoldAFollower, ItShowsTheHostsSizeTheOthersKeepTheUsersAndNothi
     OpenEditor users, held (passes);
     held.window().holdAtLeast (held.editor().getBounds(), answers);
     letTheOpeningBeAnswered();
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
 
     dragCornerToWidth (users.editor(), 575);
     runTimersFor (untilTheSaveIsWritten);
@@ -282,7 +283,7 @@ TEST_P (HostsThatHoldAFollower, ItShowsTheHostsSizeTheOthersKeepTheUsersAndNothi
     EXPECT_GE (countOf (log, "resized to 700, dontSaveWidth: 0"), 1) << "the host answered:\n" << log;
 
     // A wider width is one the host lets its window grow to.
-    quindle::test::CapturedStderr growing;
+    processor::CapturedStderr growing;
     dragCornerToWidth (users.editor(), 900);
     runTimersFor (untilTheSaveIsWritten + 2 * pastTheNextPoll);
     EXPECT_EQ (held.editor().getBounds(), rightShape (900));
@@ -370,7 +371,7 @@ TEST_F (EditorSharedWidth, AResizeAsTheEditorLeavesItsWindowIsNotSaved)
         runTimersFor (untilTheSaveIsWritten);
         ASSERT_EQ (storedWidthText(), "911");
 
-        quindle::test::CapturedStderr captured;
+        processor::CapturedStderr captured;
         c.close (window, open.editor());
         open.close();
         runTimersFor (pastTheNextPoll);
@@ -380,3 +381,4 @@ TEST_F (EditorSharedWidth, AResizeAsTheEditorLeavesItsWindowIsNotSaved)
         EXPECT_EQ (log.find ("Width saved"), std::string::npos) << log;
     }
 }
+} // namespace quindle::test::editor

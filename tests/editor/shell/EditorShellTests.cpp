@@ -2,10 +2,10 @@
 // the stored widths it accepts, the host's question for a control's parameter, and the
 // process-wide look-and-feel it installs and takes away again.
 
-#include "EditorTestSupport.h"
+#include "tests/editor/shell/EditorTestSupport.h"
 
-using namespace editortest;
-
+namespace quindle::test::editor
+{
 namespace
 {
 using Editor = QuindleAudioProcessorEditor;
@@ -188,7 +188,7 @@ TEST_F (EditorShell, TheResizeCornerKeepsThePicturesShapeAndTheLimits)
         auto* corner = dynamic_cast<juce::ResizableCornerComponent*> (editor.getChildComponent (1));
         ASSERT_NE (corner, nullptr);
 
-        kittest::SyntheticMouse mouse (*corner);
+        SyntheticMouse mouse (*corner);
         mouse.press ({ 9.0f, 9.0f });
         mouse.dragBy (c.dx, c.dy);
         mouse.release();
@@ -266,7 +266,7 @@ TEST_F (EditorShell, TellsTheHostTheParameterOfTheComponentItself)
         { "the container",            container,                                 -1 },
         { "the BALANCE knob",         container.middle.balanceKnob.slider,       open.parameter (ParameterIDs::balance).getParameterIndex() },
         { "the M/S box's S button",   container.left.inputSection.msBox.sButton, open.parameter (ParameterIDs::inputMidSide).getParameterIndex() },
-        { "the OUT fader's value box", *kittest::valueBoxOf (container.right.outputSection.gainFader.slider), -1 },
+        { "the OUT fader's value box", *valueBoxOf (container.right.outputSection.gainFader.slider), -1 },
     };
 
     for (const auto& c : cases)
@@ -296,7 +296,7 @@ TEST_F (EditorShell, InstallsItsLooksAndTakesThemAwayAgain)
     EXPECT_NE (secondDefault, firstDefault);
     EXPECT_NE (dynamic_cast<NorvaneLookAndFeel*> (secondDefault), nullptr);
 
-    quindle::test::CapturedStderr captured;
+    processor::CapturedStderr captured;
     first.reset();
     EXPECT_EQ (dynamic_cast<NorvaneLookAndFeel*> (&juce::LookAndFeel::getDefaultLookAndFeel()), nullptr);
     second.reset();
@@ -318,7 +318,7 @@ TEST_F (EditorShell, EveryTextIsInTheEmbeddedFont)
         {
             ++labels;
             SCOPED_TRACE (label->getText().toStdString());
-            EXPECT_TRUE (kittest::isEmbeddedTypeface (label->getLookAndFeel().getLabelFont (*label)));
+            EXPECT_TRUE (kit::isEmbeddedTypeface (label->getLookAndFeel().getLabelFont (*label)));
         }
     });
 
@@ -330,3 +330,4 @@ TEST_F (EditorShell, EveryTextIsInTheEmbeddedFont)
     EXPECT_EQ (juce::Font (12.0f).getTypefacePtr(), Stylesheet::getInstance()->typeface)
         << "and a plain font resolves to it too, through the process default";
 }
+} // namespace quindle::test::editor

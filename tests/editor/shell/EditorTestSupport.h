@@ -5,11 +5,11 @@
 // message loop, and walks over the controls of an editor's tree.
 
 #include "editor/PluginEditor.h"
-#include "common/ControlTestSupport.h"
-#include "common/MessageDispatch.h"
-#include "kit/KitTestSupport.h"
+#include "tests/common/ControlTestSupport.h"
+#include "tests/common/MessageDispatch.h"
+#include "tests/kit/KitTestSupport.h"
 #include "processor/ParameterIDs.h"
-#include "processor/ProcessorTestSupport.h"
+#include "tests/processor/ProcessorTestSupport.h"
 
 #include <functional>
 #include <memory>
@@ -17,20 +17,20 @@
 #include <string>
 #include <vector>
 
-namespace editortest
+namespace quindle::test::editor
 {
 /** Runs the message loop for about this long, so timers fire at their real periods: the poll,
     the overlay's timer and the settings file's delayed save among them. */
 inline void runTimersFor (int milliseconds)
 {
-    quindle::test::runMessageLoopFor (milliseconds);
+    runMessageLoopFor (milliseconds);
 }
 
 /** The one settings file every instance shares, in the tests' own HOME. Found once, by the first
     call, which must not be made while standard error is being captured. */
 inline const juce::File& settingsFile()
 {
-    static const juce::File file = quindle::test::makeProcessor()->propertiesFile->getFile();
+    static const juce::File file = processor::makeProcessor()->propertiesFile->getFile();
     return file;
 }
 
@@ -166,10 +166,10 @@ public:
         : hostWindow (std::make_unique<HostWindow> (passes))
     {
         juce::AudioProcessor::setTypeOfNextNewPlugin (wrapperType);
-        processor = quindle::test::makeProcessor();
+        processor = processor::makeProcessor();
         juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_Undefined);
 
-        quindle::test::CapturedStderr captured;
+        processor::CapturedStderr captured;
         editorComponent.reset (dynamic_cast<QuindleAudioProcessorEditor*> (processor->createEditorIfNeeded()));
         hostWindow->setSize (editorComponent->getWidth(), editorComponent->getHeight());
         hostWindow->addAndMakeVisible (*editorComponent);
@@ -194,7 +194,7 @@ public:
     HostWindow& window() { return *hostWindow; }
 
     juce::RangedAudioParameter& parameter (const char* id) { return *processor->apvts.getParameter (id); }
-    void set (const char* id, float value) { quindle::test::setParameter (*processor, id, value); }
+    void set (const char* id, float value) { processor::setParameter (*processor, id, value); }
 
     std::unique_ptr<QuindleAudioProcessor> processor;
     std::string openingLog;
@@ -216,7 +216,7 @@ inline void dragCornerToWidth (QuindleAudioProcessorEditor& editor, int width)
             corner = c;
 
     ASSERT_NE (corner, nullptr);
-    kittest::SyntheticMouse mouse (*corner);
+    SyntheticMouse mouse (*corner);
     mouse.press ({ 9.0f, 9.0f });
     mouse.dragBy ((float) (width - editor.getWidth()),
                   (float) (EditorShape::heightForWidth (width) - 2 - editor.getHeight()));
@@ -245,4 +245,4 @@ inline int tagOf (juce::Component& c)
     const auto* index = c.getProperties().getVarPointer (CustomComponent::controlParameterIndexKey);
     return index != nullptr ? (int) *index : -1;
 }
-} // namespace editortest
+} // namespace quindle::test::editor

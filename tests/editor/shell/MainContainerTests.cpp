@@ -1,12 +1,12 @@
 // The main container: its layout and z-order, the "?" toggle whose flag the 100 ms timer applies
 // to the overlay, and every parameter tagged on the controls that stand for it.
 
-#include "EditorTestSupport.h"
+#include "tests/editor/shell/EditorTestSupport.h"
 
 #include <map>
 
-using namespace editortest;
-
+namespace quindle::test::editor
+{
 namespace
 {
 juce::Rectangle<int> rect (int x, int y, int w, int h) { return { x, y, w, h }; }
@@ -20,15 +20,15 @@ struct Container
         container.setVisible (true);   // hidden buttons never enter their pressed state
     }
 
-    std::unique_ptr<QuindleAudioProcessor> processor = quindle::test::makeProcessor();
+    std::unique_ptr<QuindleAudioProcessor> processor = processor::makeProcessor();
     NorvaneLookAndFeel lookAndFeel;
-    kittest::ScopedDefaultLookAndFeel installed { lookAndFeel };
+    kit::ScopedDefaultLookAndFeel installed { lookAndFeel };
     MainContainerComponent container { *processor };
 
     void clickInfoButton (juce::ModifierKeys keys = {})
     {
         auto& button = container.infoButton;
-        kittest::SyntheticMouse (button).click (button.getLocalBounds().getCentre().toFloat(), keys);
+        SyntheticMouse (button).click (button.getLocalBounds().getCentre().toFloat(), keys);
     }
 };
 
@@ -58,7 +58,7 @@ TEST (MainContainer, LaysOutItsChildrenAtTheDesignSize)
 
     EXPECT_EQ (c.infoButton.getTextMargin(), 2) << "the ? is drawn 17 high";
     EXPECT_EQ (c.infoButton.getButtonText(), "?");
-    EXPECT_TRUE (kittest::coloursMatch (c.infoButton.getBackgroundColour(), kittest::styleColour (4)));
+    EXPECT_TRUE (kit::coloursMatch (c.infoButton.getBackgroundColour(), kit::styleColour (4)));
 
     // Panels side by side, the overlay over them, the toggle over the overlay.
     const juce::Component* zOrder[] = { &c.left, &c.middle, &c.right, &c.info, &c.infoButton };
@@ -94,8 +94,8 @@ TEST (MainContainer, TheToggleShowsAndHidesTheOverlayAtTheTimersNextTick)
         { "a click shows it",                                false, { {} },                 true },
         { "a click while shown hides it",                    true,  { {} },                 false },
         { "two clicks within one tick: no flash",            false, { {}, {} },             false },
-        { "Alt while shown returns the toggle to off",       true,  { kittest::alt },       false },
-        { "Alt while hidden changes nothing",                false, { kittest::alt },       false },
+        { "Alt while shown returns the toggle to off",       true,  { alt },       false },
+        { "Alt while hidden changes nothing",                false, { alt },       false },
     };
 
     for (const auto& k : cases)
@@ -150,3 +150,4 @@ TEST (MainContainer, EachParameterIsTaggedOnTheControlsThatStandForIt)
         EXPECT_EQ (tagged[index].size(), juce::String (id) == ParameterIDs::inputMidSide ? 3u : 1u);
     }
 }
+} // namespace quindle::test::editor
