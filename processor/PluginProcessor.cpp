@@ -5,6 +5,7 @@
 #include "ParameterIDs.h"
 #include "ParameterText.h"
 #include "SavedState.h"
+#include "SideHighPassGuards.h"
 
 #include <algorithm>
 #include <array>
@@ -41,14 +42,6 @@ constexpr float lowestMonoFreq = 10.0f;
 // While "Mono Freq" ramps, the filter takes new coefficients before every this many samples.
 constexpr int monoFreqCoefficientInterval = 5;
 
-// A cut-off at or above half the sample rate makes the high-pass unstable: at low rates its
-// output would grow without bound and yet stay finite. Below this share of the rate it is stable.
-constexpr double highestCutOffPerSampleRate = 0.45;
-
-// The filter's state stays within a small multiple of the largest sample it is given, so only a
-// sample that is not finite or comes near the float range can leave it NaN or infinite for good.
-constexpr float largestSafeSideSample = std::numeric_limits<float>::max() / 64.0f;
-
 // The work buffer never grows beyond this, whatever size a host announces; longer blocks are
 // processed in parts of this size.
 constexpr int largestWorkBlock = 1 << 16;
@@ -56,33 +49,6 @@ constexpr int largestWorkBlock = 1 << 16;
 float enabledGain (bool enabled, bool flipped) noexcept
 {
     return (enabled ? 1.0f : 0.0f) * (flipped ? -1.0f : 1.0f);
-}
-
-// For a cut-off far below the sample rate (10 Hz at 192 kHz and above) the poles lie closer to
-// z = 1 than single precision can tell, and rounding the coefficients can put one on or outside
-// the unit circle: the filter then runs away. Moving a1 (b0, b1, b2, a0, a1, a2) and a2 by the
-// last bit or two needed keeps both inside: a2 < 1 and 1 + a1 + a2 > 0 (1 - a1 + a2 is 4c, far
-// from 0), which a filter of the exact formula always meets.
-void keepPolesInsideTheUnitCircle (std::array<float, 6>& coefficients) noexcept
-{
-    auto& a1 = coefficients[4];
-    auto& a2 = coefficients[5];
-    a2 = std::min (a2, std::nextafter (1.0f, 0.0f));
-
-    // Summed in double, where the sum of these floats is exact.
-    while (1.0 + static_cast<double> (a1) + static_cast<double> (a2) <= 0.0)
-        a1 = std::nextafter (a1, 0.0f);
-}
-
-// Whether the samples could overflow the side filter's state. The state can overflow while
-// every sample the filter puts out is still finite, so the samples are checked on the way in.
-bool mayOverflowSideFilter (const float* samples, int numSamples) noexcept
-{
-    for (int i = 0; i < numSamples; ++i)
-        if (! (std::abs (samples[i]) <= largestSafeSideSample)) // NaN too
-            return true;
-
-    return false;
 }
 } // namespace
 
@@ -389,10 +355,10 @@ void QuindleAudioProcessor::applyWidth (float* side, int numSamples) noexcept
 
 void QuindleAudioProcessor::setSideHighPass (float frequencyHz) noexcept
 {
-    const auto highestCutOff = static_cast<float> (highestCutOffPerSampleRate * sampleRate);
+    const auto highestCutOff = quindle::chain::highestStableCutOff (sampleRate);
     const auto cutOff = juce::jmin (juce::jmax (lowestMonoFreq, frequencyHz), highestCutOff);
     auto coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, cutOff);
-    keepPolesInsideTheUnitCircle (coefficients);
+    quindle::chain::keepPolesInsideTheUnitCircle (coefficients);
 
     // Assigned into the coefficient set the filter holds: no new object on the audio thread.
     *sideFilter.coefficients = coefficients;
@@ -409,7 +375,7 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
     }
 
     // One NaN or infinite state value would otherwise stay in the filter for good.
-    const auto resetAfterBlock = mayOverflowSideFilter (side, numSamples);
+    const auto resetAfterBlock = quindle::chain::mayOverflowSideFilter (side, numSamples);
 
     if (monoFreqSmoother.isSmoothing())
     {
