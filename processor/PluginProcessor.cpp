@@ -2,8 +2,6 @@
 
 #include "ChainStages.h"
 #include "Diagnostics.h"
-#include "ParameterIDs.h"
-#include "ParameterText.h"
 #include "SavedState.h"
 #include "SideHighPassGuards.h"
 
@@ -69,116 +67,6 @@ QuindleAudioProcessor::QuindleAudioProcessor()
 QuindleAudioProcessor::~QuindleAudioProcessor()
 {
     removeListener (&heldValueAnnouncer);
-}
-
-//==============================================================================
-juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::createParameterLayout()
-{
-    using namespace ParameterIDs;
-    using namespace ParameterText;
-
-    juce::AudioProcessorValueTreeState::ParameterLayout layout;
-    const auto idOf = [] (const char* parameterId) { return juce::ParameterID { parameterId, versionHint }; };
-    const auto addSwitch = [&] (const char* parameterId, const char* name, bool defaultOn)
-    {
-        layout.add (std::make_unique<InRangeParameter<juce::AudioParameterBool>> (idOf (parameterId), name, defaultOn));
-    };
-
-    const juce::StringArray midSideChoices { "M and S", "M Solo", "S Solo" };
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterChoice>> (idOf (inputMidSide), "In M/S", midSideChoices, 0));
-    addSwitch (leftEnabled, "In L", true);
-    addSwitch (rightEnabled, "In R", true);
-    addSwitch (phaseFlipLeft, "In L Phase Flip", false);
-    addSwitch (phaseFlipRight, "In R Phase Flip", false);
-    addSwitch (stereoSwap, "In Stereo Swap", false);
-    addSwitch (inputMono, "In Mono", false);
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterInt>> (
-        idOf (balance), "Balance", -balanceLimit, balanceLimit, 0,
-        juce::AudioParameterIntAttributes().withStringFromValueFunction (balanceValueToText)
-                                           .withValueFromStringFunction (balanceTextToValue)));
-    addSwitch (stereoPan, "Stereo Pan", false);
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (width), "Width", juce::NormalisableRange<float> (0.0f, 2.0f, 0.01f), 1.0f,
-        juce::AudioParameterFloatAttributes().withLabel ("%")
-                                             .withStringFromValueFunction (widthValueToText)
-                                             .withValueFromStringFunction (widthTextToValue)));
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (monoFreq), "Mono Freq", juce::NormalisableRange<float> (9.0f, 999.0f, 1.0f), 9.0f,
-        juce::AudioParameterFloatAttributes().withStringFromValueFunction (monoFreqValueToText)
-                                             .withValueFromStringFunction (monoFreqTextToValue)));
-    addSwitch (monoCheck, "Out Mono", false);
-    // The framework writes the value with the one decimal its step implies; only the reader is
-    // ours, so that a typed "nan" cannot reach the parameter.
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (outputGain), "Out Gain", juce::NormalisableRange<float> (-18.0f, 18.0f, 0.1f), 0.0f,
-        juce::AudioParameterFloatAttributes().withLabel ("dB")
-                                             .withValueFromStringFunction (readFiniteNumber)));
-    return layout;
-}
-
-//==============================================================================
-QuindleAudioProcessor::RawValue::RawValue (const juce::AudioProcessorValueTreeState& tree, const char* parameterId)
-    : value (*tree.getRawParameterValue (parameterId)),
-      defaultValue ([&]
-      {
-          const auto& parameter = *tree.getParameter (parameterId);
-          return parameter.convertFrom0to1 (parameter.getDefaultValue());
-      }())
-{
-}
-
-float QuindleAudioProcessor::RawValue::get() const noexcept
-{
-    const auto raw = value.load();
-    return std::isfinite (raw) ? raw : defaultValue;
-}
-
-QuindleAudioProcessor::RawValues::RawValues (const juce::AudioProcessorValueTreeState& tree)
-    : inputMidSide (tree, ParameterIDs::inputMidSide),
-      leftEnabled (tree, ParameterIDs::leftEnabled),
-      rightEnabled (tree, ParameterIDs::rightEnabled),
-      phaseFlipLeft (tree, ParameterIDs::phaseFlipLeft),
-      phaseFlipRight (tree, ParameterIDs::phaseFlipRight),
-      stereoSwap (tree, ParameterIDs::stereoSwap),
-      inputMono (tree, ParameterIDs::inputMono),
-      balance (tree, ParameterIDs::balance),
-      stereoPan (tree, ParameterIDs::stereoPan),
-      width (tree, ParameterIDs::width),
-      monoFreq (tree, ParameterIDs::monoFreq),
-      monoCheck (tree, ParameterIDs::monoCheck),
-      outputGain (tree, ParameterIDs::outputGain)
-{
-}
-
-ChainSettings QuindleAudioProcessor::getSettings() const noexcept
-{
-    ChainSettings settings;
-
-    // The choice index stands for its text: 0 "M and S", 1 "M Solo", 2 "S Solo". Reading the
-    // index keeps the audio thread clear of strings.
-    const auto midSide = static_cast<int> (rawValues.inputMidSide.get());
-    settings.midOn = midSide != 2;
-    settings.sideOn = midSide != 1;
-
-    settings.leftOn = rawValues.leftEnabled.get() != 0.0f;
-    settings.rightOn = rawValues.rightEnabled.get() != 0.0f;
-    settings.flipLeft = rawValues.phaseFlipLeft.get() != 0.0f;
-    settings.flipRight = rawValues.phaseFlipRight.get() != 0.0f;
-    settings.swap = rawValues.stereoSwap.get() != 0.0f;
-    settings.inputMono = rawValues.inputMono.get() != 0.0f;
-
-    settings.balance = static_cast<int> (rawValues.balance.get());
-    settings.pan = static_cast<float> (settings.balance) / 100.0f;
-    settings.stereoPan = rawValues.stereoPan.get() != 0.0f;
-
-    settings.width = rawValues.width.get();
-    settings.widthOffset = settings.width - 1.0f;
-
-    // The nudge keeps a value stored a hair below a whole number from rounding down.
-    settings.monoFreqHz = static_cast<int> (std::floor (static_cast<double> (rawValues.monoFreq.get()) + 1.5e-8 + 0.5));
-    settings.monoCheck = rawValues.monoCheck.get() != 0.0f;
-    settings.outputGainDb = rawValues.outputGain.get();
-    return settings;
 }
 
 //==============================================================================
