@@ -81,7 +81,7 @@ void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBloc
         return;
     }
 
-    const auto s = getSettings();
+    const auto settings = getSettings();
     sampleRate = newSampleRate;
     workBuffer.setSize (3, juce::jmin (maximumBlockSize, largestWorkBlock));
 
@@ -91,20 +91,20 @@ void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBloc
     monoFreqSmoother.reset (sampleRate, monoFreqRampSeconds);
 
     // Start where the first block will aim, so nothing ramps from stale values.
-    midSmoother.setCurrentAndTargetValue (s.midOn ? 1.0f : 0.0f);
-    sideSmoother.setCurrentAndTargetValue (s.sideOn ? 1.0f : 0.0f);
-    leftSmoother.setCurrentAndTargetValue (enabledGain (s.leftOn, s.flipLeft));
-    rightSmoother.setCurrentAndTargetValue (enabledGain (s.rightOn, s.flipRight));
-    outputGainSmoother.setCurrentAndTargetValue (s.outputGainDb);
-    monoFreqSmoother.setCurrentAndTargetValue (static_cast<float> (s.monoFreqHz));
-    widthSmoother.setCurrentAndTargetValue (s.widthOffset);
+    midSmoother.setCurrentAndTargetValue (settings.midOn ? 1.0f : 0.0f);
+    sideSmoother.setCurrentAndTargetValue (settings.sideOn ? 1.0f : 0.0f);
+    leftSmoother.setCurrentAndTargetValue (enabledGain (settings.leftOn, settings.flipLeft));
+    rightSmoother.setCurrentAndTargetValue (enabledGain (settings.rightOn, settings.flipRight));
+    outputGainSmoother.setCurrentAndTargetValue (settings.outputGainDb);
+    monoFreqSmoother.setCurrentAndTargetValue (static_cast<float> (settings.monoFreqHz));
+    widthSmoother.setCurrentAndTargetValue (settings.widthOffset);
 
     // The two panners glide from where they were to the present pan.
     panner.prepare ({ sampleRate, static_cast<juce::uint32> (maximumBlockSize), 2 });
     panner.setRule (juce::dsp::PannerRule::sin3dB);
-    panner.setPan (juce::jlimit (-1.0f, 1.0f, s.pan));
+    panner.setPan (juce::jlimit (-1.0f, 1.0f, settings.pan));
     truePanner.prepare ({ sampleRate, static_cast<juce::uint32> (maximumBlockSize), 2 });
-    truePanner.setPan (s.pan);
+    truePanner.setPan (settings.pan);
 
     // The filter starts with first-order pass-through coefficients; the chain gives it
     // second-order ones, and the change of order makes it reallocate its state. Doing that here
@@ -128,34 +128,34 @@ void QuindleAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
         return;
 
     auto* const* channels = buffer.getArrayOfWritePointers();
-    const auto chunkSize = workBuffer.getNumSamples();
+    const auto partSize = workBuffer.getNumSamples();
 
-    if (numSamples <= chunkSize)
+    if (numSamples <= partSize)
     {
-        processChunk (channels, numChannels, numSamples);
+        runChain (channels, numChannels, numSamples);
         return;
     }
 
     // A host may send more than it announced, and the work buffer holds only the announced size:
-    // such a block runs as consecutive blocks of that size. At most 32 channels take part, the
+    // such a block runs as consecutive parts of that size. At most 32 channels take part, the
     // framework's own limit for referring to channels without allocating.
-    float* chunk[32];
-    const auto numChunkChannels = juce::jmin (numChannels, static_cast<int> (std::size (chunk)));
+    float* part[32];
+    const auto numPartChannels = juce::jmin (numChannels, static_cast<int> (std::size (part)));
 
-    for (int start = 0; start < numSamples; start += chunkSize)
+    for (int start = 0; start < numSamples; start += partSize)
     {
-        for (int channel = 0; channel < numChunkChannels; ++channel)
-            chunk[channel] = channels[channel] + start;
+        for (int channel = 0; channel < numPartChannels; ++channel)
+            part[channel] = channels[channel] + start;
 
-        processChunk (chunk, numChunkChannels, juce::jmin (chunkSize, numSamples - start));
+        runChain (part, numPartChannels, juce::jmin (partSize, numSamples - start));
     }
 }
 
-void QuindleAudioProcessor::processChunk (float* const* channels, int numChannels, int numSamples) noexcept
+void QuindleAudioProcessor::runChain (float* const* channels, int numChannels, int numSamples) noexcept
 {
     using namespace quindle::chain;
 
-    const auto s = getSettings();
+    const auto settings = getSettings();
 
     for (int channel = getTotalNumInputChannels(); channel < juce::jmin (numChannels, getTotalNumOutputChannels()); ++channel)
         juce::FloatVectorOperations::clear (channels[channel], numSamples);
@@ -166,7 +166,7 @@ void QuindleAudioProcessor::processChunk (float* const* channels, int numChannel
     if (getTotalNumInputChannels() == 1)
         juce::FloatVectorOperations::copy (right, left, numSamples);
 
-    setRampTargets (s);
+    setRampTargets (settings);
 
     auto* side = workBuffer.getWritePointer (0);
     auto* mid = workBuffer.getWritePointer (1);
@@ -179,10 +179,10 @@ void QuindleAudioProcessor::processChunk (float* const* channels, int numChannel
     applyBlockRamp (leftSmoother, left, numSamples);
     applyBlockRamp (rightSmoother, right, numSamples);
 
-    if (s.swap)
+    if (settings.swap)
         std::swap_ranges (left, left + numSamples, right);
 
-    if (s.inputMono)
+    if (settings.inputMono)
         sumToMono (left, right, numSamples);
 
     encodeMidSide (left, right, side, mid, numSamples);
@@ -190,33 +190,33 @@ void QuindleAudioProcessor::processChunk (float* const* channels, int numChannel
     highPassSide (side, numSamples);
     decodeMidSide (mid, side, left, right, numSamples);
 
-    pan (s, channels, numChannels, numSamples);
+    pan (settings, channels, numChannels, numSamples);
 
-    if (s.monoCheck)
+    if (settings.monoCheck)
         sumToMono (left, right, numSamples);
 
     applyOutputGain (channels, numChannels, numSamples);
 }
 
-void QuindleAudioProcessor::setRampTargets (const ChainSettings& s) noexcept
+void QuindleAudioProcessor::setRampTargets (const ChainSettings& settings) noexcept
 {
     using quindle::setRampTarget;
 
-    setRampTarget (midSmoother, s.midOn ? 1.0f : 0.0f);
-    setRampTarget (sideSmoother, s.sideOn ? 1.0f : 0.0f);
+    setRampTarget (midSmoother, settings.midOn ? 1.0f : 0.0f);
+    setRampTarget (sideSmoother, settings.sideOn ? 1.0f : 0.0f);
     // Enable and polarity share one ramp: a flip sweeps the gain from +1 through 0 to -1.
-    setRampTarget (leftSmoother, enabledGain (s.leftOn, s.flipLeft));
-    setRampTarget (rightSmoother, enabledGain (s.rightOn, s.flipRight));
-    setRampTarget (outputGainSmoother, s.outputGainDb);
+    setRampTarget (leftSmoother, enabledGain (settings.leftOn, settings.flipLeft));
+    setRampTarget (rightSmoother, enabledGain (settings.rightOn, settings.flipRight));
+    setRampTarget (outputGainSmoother, settings.outputGainDb);
 
     // Turning the high-pass on ramps up from the lowest cut-off, not from "off".
-    const auto monoFreqHz = static_cast<float> (s.monoFreqHz);
+    const auto monoFreqHz = static_cast<float> (settings.monoFreqHz);
 
     if (! monoFreqSmoother.isSmoothing() && monoFreqHz >= lowestMonoFreq && monoFreqSmoother.getCurrentValue() < lowestMonoFreq)
         monoFreqSmoother.setCurrentAndTargetValue (lowestMonoFreq);
 
     setRampTarget (monoFreqSmoother, monoFreqHz);
-    setRampTarget (widthSmoother, s.widthOffset);
+    setRampTarget (widthSmoother, settings.widthOffset);
 }
 
 float QuindleAudioProcessor::widthGainOf (float widthOffset) const noexcept
@@ -289,16 +289,16 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
         sideFilter.reset();
 }
 
-void QuindleAudioProcessor::pan (const ChainSettings& s, float* const* channels, int numChannels, int numSamples) noexcept
+void QuindleAudioProcessor::pan (const ChainSettings& settings, float* const* channels, int numChannels, int numSamples) noexcept
 {
-    panner.setPan (juce::jlimit (-1.0f, 1.0f, s.pan));
-    truePanner.setPan (s.pan);
+    panner.setPan (juce::jlimit (-1.0f, 1.0f, settings.pan));
+    truePanner.setPan (settings.pan);
 
     // The idle law is held at the present pan, so a switch of law starts without a ramp.
     juce::dsp::AudioBlock<float> block (channels, 2, static_cast<size_t> (numSamples));
     const juce::dsp::ProcessContextReplacing<float> context (block);
 
-    if (! s.stereoPan)
+    if (! settings.stereoPan)
     {
         truePanner.reset();
 

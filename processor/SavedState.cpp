@@ -156,7 +156,7 @@ void QuindleAudioProcessor::setStateInformation (const void* data, int sizeInByt
 juce::ValueTree QuindleAudioProcessor::readRestorableTree (const void* data, std::size_t numBytes) const
 {
     auto tree = juce::ValueTree::readFromData (data, numBytes);
-    keepPresentValuesWhereStateHasNone (tree);
+    giveEveryParameterANumber (tree);
     dropNonFiniteNumbers (tree);
     return tree;
 }
@@ -166,7 +166,7 @@ juce::ValueTree QuindleAudioProcessor::readRestorableTree (const void* data, std
 // reset the first to its default and pass the second on as NaN or infinity. A value given as
 // text becomes the number read from it, so the framework's own text reader never sees it. Each
 // parameter's child ends with its value as a double (see numberToKeep).
-void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const
+void QuindleAudioProcessor::giveEveryParameterANumber (juce::ValueTree& restored) const
 {
     const auto presentValueOf = [this] (const juce::String& parameterId)
     {
