@@ -2,6 +2,7 @@
 
 #include "kit/Stylesheet.h"
 #include "processor/ParameterIDs.h"
+#include "processor/ParameterRanges.h"
 #include "processor/PluginProcessor.h"
 
 #include <algorithm>
@@ -112,18 +113,19 @@ void MsBox::buttonClicked (juce::Button* button)
     if (updatingFromParameter)
         return;
 
-    const char* choice = nullptr;
+    using namespace ParameterRanges;
+    InputMidSideChoice choice;
 
     if (button == &mButton)
-        choice = mButton.getToggleState() ? "M Solo" : "M and S";
+        choice = mButton.getToggleState() ? midSolo : midAndSide;
     else if (button == &sButton)
-        choice = sButton.getToggleState() ? "S Solo" : "M and S";
+        choice = sButton.getToggleState() ? sideSolo : midAndSide;
     else
         return;
 
     // The parameter tells the box at once, which brings the other button in line.
     parameter.beginChangeGesture();
-    parameter.setValueNotifyingHost (parameter.getValueForText (choice));
+    parameter.setValueNotifyingHost (parameter.convertTo0to1 (static_cast<float> (choice)));
     parameter.endChangeGesture();
 }
 
@@ -153,13 +155,10 @@ void MsBox::showChoice()
     // The parameter as it stands, not the value a listener call was handed: another thread may
     // have set it since, and told the box before this call came.
     const juce::ScopedValueSetter<bool> following (updatingFromParameter, true);
-    const auto choice = parameter.getText (parameter.getValue(), 100);
+    const auto choice = static_cast<int> (parameter.convertFrom0to1 (parameter.getValue()));
 
-    if (choice != "M and S" && choice != "M Solo" && choice != "S Solo")
-        return;
-
-    mButton.setToggleState (choice == "M Solo", juce::sendNotificationSync);
-    sButton.setToggleState (choice == "S Solo", juce::sendNotificationSync);
+    mButton.setToggleState (choice == ParameterRanges::midSolo, juce::sendNotificationSync);
+    sButton.setToggleState (choice == ParameterRanges::sideSolo, juce::sendNotificationSync);
 }
 
 //==============================================================================

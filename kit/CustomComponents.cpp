@@ -1,6 +1,7 @@
 #include "kit/CustomComponents.h"
 
 #include "kit/Stylesheet.h"
+#include "processor/ParameterRanges.h"
 #include "processor/PluginProcessor.h"
 
 #include <algorithm>
@@ -323,10 +324,10 @@ SliderAttachmentThatAddsMonoHz::SliderAttachmentThatAddsMonoHz (juce::AudioProce
 
 juce::String SliderAttachmentThatAddsMonoHz::monoFreqSliderText (const juce::RangedAudioParameter& parameter, double v)
 {
-    if (v > 9.0)
-        return "Mono  " + parameter.getText (parameter.convertTo0to1 ((float) v), 0);
+    if (ParameterRanges::isMonoFreqOff ((float) v))
+        return "Mono off";
 
-    return "Mono off";
+    return "Mono  " + parameter.getText (parameter.convertTo0to1 ((float) v), 0);
 }
 
 //==============================================================================

@@ -4,13 +4,23 @@
 #include "PluginProcessor.h"
 
 #include "ParameterIDs.h"
+#include "ParameterRanges.h"
 #include "ParameterText.h"
 
 #include <cmath>
 
+namespace
+{
+juce::NormalisableRange<float> normalisable (const ParameterRanges::FloatRange& range)
+{
+    return { range.start, range.end, range.interval };
+}
+} // namespace
+
 juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::createParameterLayout()
 {
     using namespace ParameterIDs;
+    using namespace ParameterRanges;
     using namespace ParameterText;
 
     juce::AudioProcessorValueTreeState::ParameterLayout layout;
@@ -20,8 +30,8 @@ juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::creat
         layout.add (std::make_unique<InRangeParameter<juce::AudioParameterBool>> (idOf (parameterId), name, defaultOn));
     };
 
-    const juce::StringArray midSideChoices { "M and S", "M Solo", "S Solo" };
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterChoice>> (idOf (inputMidSide), "In M/S", midSideChoices, 0));
+    const juce::StringArray midSideChoices (inputMidSideTexts.data(), static_cast<int> (inputMidSideTexts.size()));
+    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterChoice>> (idOf (inputMidSide), "In M/S", midSideChoices, midAndSide));
     addSwitch (leftEnabled, "In L", true);
     addSwitch (rightEnabled, "In R", true);
     addSwitch (phaseFlipLeft, "In L Phase Flip", false);
@@ -34,19 +44,19 @@ juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::creat
                                            .withValueFromStringFunction (balanceTextToValue)));
     addSwitch (stereoPan, "Stereo Pan", false);
     layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (width), "Width", juce::NormalisableRange<float> (0.0f, 2.0f, 0.01f), 1.0f,
+        idOf (width), "Width", normalisable (widthRange), widthRange.defaultValue,
         juce::AudioParameterFloatAttributes().withLabel ("%")
                                              .withStringFromValueFunction (widthValueToText)
                                              .withValueFromStringFunction (widthTextToValue)));
     layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (monoFreq), "Mono Freq", juce::NormalisableRange<float> (9.0f, 999.0f, 1.0f), 9.0f,
+        idOf (monoFreq), "Mono Freq", normalisable (monoFreqRange), monoFreqRange.defaultValue,
         juce::AudioParameterFloatAttributes().withStringFromValueFunction (monoFreqValueToText)
                                              .withValueFromStringFunction (monoFreqTextToValue)));
     addSwitch (monoCheck, "Out Mono", false);
     // The framework writes the value with the one decimal its step implies; only the reader is
     // ours, so that a typed "nan" cannot reach the parameter.
     layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (outputGain), "Out Gain", juce::NormalisableRange<float> (-18.0f, 18.0f, 0.1f), 0.0f,
+        idOf (outputGain), "Out Gain", normalisable (outputGainRange), outputGainRange.defaultValue,
         juce::AudioParameterFloatAttributes().withLabel ("dB")
                                              .withValueFromStringFunction (readFiniteNumber)));
     return layout;
@@ -90,11 +100,11 @@ ChainSettings QuindleAudioProcessor::getSettings() const noexcept
 {
     ChainSettings settings;
 
-    // The choice index stands for its text: 0 "M and S", 1 "M Solo", 2 "S Solo". Reading the
-    // index keeps the audio thread clear of strings.
+    // The choice index stands for its text. Reading the index keeps the audio thread clear of
+    // strings.
     const auto midSide = static_cast<int> (rawValues.inputMidSide.get());
-    settings.midOn = midSide != 2;
-    settings.sideOn = midSide != 1;
+    settings.midOn = midSide != ParameterRanges::sideSolo;
+    settings.sideOn = midSide != ParameterRanges::midSolo;
 
     settings.leftOn = rawValues.leftEnabled.get() != 0.0f;
     settings.rightOn = rawValues.rightEnabled.get() != 0.0f;
@@ -104,11 +114,11 @@ ChainSettings QuindleAudioProcessor::getSettings() const noexcept
     settings.inputMono = rawValues.inputMono.get() != 0.0f;
 
     settings.balance = static_cast<int> (rawValues.balance.get());
-    settings.pan = static_cast<float> (settings.balance) / 100.0f;
+    settings.pan = static_cast<float> (settings.balance) / static_cast<float> (ParameterRanges::balanceLimit);
     settings.stereoPan = rawValues.stereoPan.get() != 0.0f;
 
     settings.width = rawValues.width.get();
-    settings.widthOffset = settings.width - 1.0f;
+    settings.widthOffset = settings.width - ParameterRanges::unchangedWidth;
 
     // The nudge keeps a value stored a hair below a whole number from rounding down.
     settings.monoFreqHz = static_cast<int> (std::floor (static_cast<double> (rawValues.monoFreq.get()) + 1.5e-8 + 0.5));

@@ -2,6 +2,7 @@
 
 #include "ChainStages.h"
 #include "Diagnostics.h"
+#include "ParameterRanges.h"
 #include "SavedState.h"
 #include "SideHighPassGuards.h"
 
@@ -32,10 +33,6 @@ constexpr double monoFreqRampSeconds = 0.12;
 // the longest ramp would overflow well above a gigahertz.
 constexpr double lowestSampleRate = std::numeric_limits<float>::min();
 constexpr double highestSampleRate = 1.0e9;
-
-// "Mono Freq" at or below this is off; a cut-off never goes below the lowest frequency.
-constexpr float monoFreqOff = 9.0f;
-constexpr float lowestMonoFreq = 10.0f;
 
 // While "Mono Freq" ramps, the filter takes new coefficients before every this many samples.
 constexpr int monoFreqCoefficientInterval = 5;
@@ -210,10 +207,11 @@ void QuindleAudioProcessor::setRampTargets (const ChainSettings& settings) noexc
     setRampTarget (outputGainSmoother, settings.outputGainDb);
 
     // Turning the high-pass on ramps up from the lowest cut-off, not from "off".
+    using ParameterRanges::lowestCutOff;
     const auto monoFreqHz = static_cast<float> (settings.monoFreqHz);
 
-    if (! monoFreqSmoother.isSmoothing() && monoFreqHz >= lowestMonoFreq && monoFreqSmoother.getCurrentValue() < lowestMonoFreq)
-        monoFreqSmoother.setCurrentAndTargetValue (lowestMonoFreq);
+    if (! monoFreqSmoother.isSmoothing() && monoFreqHz >= lowestCutOff && monoFreqSmoother.getCurrentValue() < lowestCutOff)
+        monoFreqSmoother.setCurrentAndTargetValue (lowestCutOff);
 
     setRampTarget (monoFreqSmoother, monoFreqHz);
     setRampTarget (widthSmoother, settings.widthOffset);
@@ -244,7 +242,7 @@ void QuindleAudioProcessor::applyWidth (float* side, int numSamples) noexcept
 void QuindleAudioProcessor::setSideHighPass (float frequencyHz) noexcept
 {
     const auto highestCutOff = quindle::chain::highestStableCutOff (sampleRate);
-    const auto cutOff = juce::jmin (juce::jmax (lowestMonoFreq, frequencyHz), highestCutOff);
+    const auto cutOff = juce::jmin (juce::jmax (ParameterRanges::lowestCutOff, frequencyHz), highestCutOff);
     auto coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, cutOff);
     quindle::chain::keepPolesInsideTheUnitCircle (coefficients);
 
@@ -256,7 +254,7 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
 {
     const auto frequency = monoFreqSmoother.getNextValue();
 
-    if (frequency <= monoFreqOff)
+    if (ParameterRanges::isMonoFreqOff (frequency))
     {
         sideFilter.reset();
         return;
