@@ -23,7 +23,7 @@ public:
 
     void update();
 
-    static constexpr int editingBackgroundColourId = 4;
+    static constexpr int editingBackgroundColourId = Stylesheet::panelColourId;
 
 private:
     juce::Component& section;
