@@ -9,14 +9,6 @@
 
 #include <cmath>
 
-namespace
-{
-juce::NormalisableRange<float> normalisable (const ParameterRanges::FloatRange& range)
-{
-    return { range.start, range.end, range.interval };
-}
-} // namespace
-
 juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::createParameterLayout()
 {
     using namespace ParameterIDs;
@@ -28,6 +20,13 @@ juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::creat
     const auto addSwitch = [&] (const char* parameterId, const char* name, bool defaultOn)
     {
         layout.add (std::make_unique<InRangeParameter<juce::AudioParameterBool>> (idOf (parameterId), name, defaultOn));
+    };
+    const auto addFloat = [&] (const char* parameterId, const char* name, const FloatRange& range,
+                               const juce::AudioParameterFloatAttributes& attributes)
+    {
+        const juce::NormalisableRange<float> normalisable (range.start, range.end, range.interval);
+        layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (idOf (parameterId), name, normalisable,
+                                                                                   range.defaultValue, attributes));
     };
 
     const juce::StringArray midSideChoices (inputMidSideTexts.data(), static_cast<int> (inputMidSideTexts.size()));
@@ -43,22 +42,18 @@ juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::creat
         juce::AudioParameterIntAttributes().withStringFromValueFunction (balanceValueToText)
                                            .withValueFromStringFunction (balanceTextToValue)));
     addSwitch (stereoPan, "Stereo Pan", false);
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (width), "Width", normalisable (widthRange), widthRange.defaultValue,
-        juce::AudioParameterFloatAttributes().withLabel ("%")
-                                             .withStringFromValueFunction (widthValueToText)
-                                             .withValueFromStringFunction (widthTextToValue)));
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (monoFreq), "Mono Freq", normalisable (monoFreqRange), monoFreqRange.defaultValue,
-        juce::AudioParameterFloatAttributes().withStringFromValueFunction (monoFreqValueToText)
-                                             .withValueFromStringFunction (monoFreqTextToValue)));
+    addFloat (width, "Width", widthRange,
+              juce::AudioParameterFloatAttributes().withLabel ("%")
+                                                   .withStringFromValueFunction (widthValueToText)
+                                                   .withValueFromStringFunction (widthTextToValue));
+    addFloat (monoFreq, "Mono Freq", monoFreqRange,
+              juce::AudioParameterFloatAttributes().withStringFromValueFunction (monoFreqValueToText)
+                                                   .withValueFromStringFunction (monoFreqTextToValue));
     addSwitch (monoCheck, "Out Mono", false);
     // The framework writes the value with the one decimal its step implies; only the reader is
     // ours, so that a typed "nan" cannot reach the parameter.
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (outputGain), "Out Gain", normalisable (outputGainRange), outputGainRange.defaultValue,
-        juce::AudioParameterFloatAttributes().withLabel ("dB")
-                                             .withValueFromStringFunction (readFiniteNumber)));
+    addFloat (outputGain, "Out Gain", outputGainRange,
+              juce::AudioParameterFloatAttributes().withLabel ("dB").withValueFromStringFunction (readFiniteNumber));
     return layout;
 }
 
