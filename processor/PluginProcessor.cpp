@@ -1,3 +1,5 @@
+// The processor's shell (construction, buses, the fixed answers) and its signal chain.
+
 #include "PluginProcessor.h"
 
 #include "ChainStages.h"
@@ -8,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <limits>
 
 namespace
