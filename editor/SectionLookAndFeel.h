@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/CustomLookAndFeels.h"
+#include "kit/Stylesheet.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

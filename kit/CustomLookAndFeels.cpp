@@ -95,20 +95,23 @@ void drawColouredTrack (juce::Graphics& g, const KnobGeometry& k, float a0, floa
 {
     const auto inset = k.u - k.b;
     const auto c = k.centre;
+    const auto start = style.getColour (Stylesheet::baseColourId);
+    const auto middle = style.getColour (Stylesheet::trackColourId);
+    const auto end = style.getColour (Stylesheet::alertColourId);
 
     // First half: up to 2 pi less 2.5 degrees.
     const auto firstTurn = k.turnedBy (k.theta - pi / 3.0f);
-    g.setGradientFill ({ style.getColour (Stylesheet::baseColourId), juce::Point<float> (c.x - 16.0f / 3.0f, c.y).transformedBy (firstTurn),
-                         style.getColour (Stylesheet::trackColourId), juce::Point<float> (c.x + 16.0f / 3.0f, c.y).transformedBy (firstTurn),
+    g.setGradientFill ({ start, juce::Point<float> (c.x - 16.0f / 3.0f, c.y).transformedBy (firstTurn),
+                         middle, juce::Point<float> (c.x + 16.0f / 3.0f, c.y).transformedBy (firstTurn),
                          false });
     g.fillPath (k.ring (inset, k.b, a0, 6.239552f));
 
     // Second half: from 2 pi less 3.5 degrees.
     const auto secondTurn = juce::AffineTransform::rotation (0.3f * pi).followedBy (k.turnedBy (k.theta));
-    juce::ColourGradient second (style.getColour (Stylesheet::trackColourId), juce::Point<float> (c.x - 8.0f, c.y).transformedBy (secondTurn),
-                                 style.getColour (Stylesheet::alertColourId), juce::Point<float> (c.x + 8.0f, c.y).transformedBy (secondTurn),
+    juce::ColourGradient second (middle, juce::Point<float> (c.x - 8.0f, c.y).transformedBy (secondTurn),
+                                 end, juce::Point<float> (c.x + 8.0f, c.y).transformedBy (secondTurn),
                                  false);
-    second.addColour (0.25, style.getColour (Stylesheet::trackColourId));
+    second.addColour (0.25, middle);
     g.setGradientFill (second);
     g.fillPath (k.ring (inset, k.b, 6.2220988f, a1));
 }
