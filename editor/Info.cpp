@@ -7,8 +7,6 @@
 
 namespace
 {
-constexpr int foregroundColourId = 1;
-
 // The line breaks belong to the texts: they set where the first lines of each paragraph end.
 constexpr const char* balanceDescription =
     "A classic balance panner that\nadjusts the levels of each stereo channel based on the panning direction. "
@@ -86,7 +84,7 @@ juce::AttributedString makeCredits (const juce::Font& baseFont)
     text.append (maker, nameFont);
 
     text.setLineSpacing (text.getLineSpacing() + 2.0f);
-    text.setColour (styleColour (foregroundColourId));
+    text.setColour (styleColour (Stylesheet::foregroundColourId));
     return text;
 }
 } // namespace
@@ -96,7 +94,7 @@ BigText::BigText (juce::StringRef heading, juce::StringRef body)
     : headingLabel ({}, heading),
       bodyLabel ({}, body)
 {
-    getLookAndFeel().setColour (juce::Label::textColourId, styleColour (foregroundColourId));
+    getLookAndFeel().setColour (juce::Label::textColourId, styleColour (Stylesheet::foregroundColourId));
 
     headingLabel.setFont (headingLabel.getFont().withHeight (15.0f));
     headingLabel.setJustificationType (juce::Justification::centredTop);
@@ -130,7 +128,7 @@ void LabelWithFadeLines::paint (juce::Graphics& g)
 
     const auto cx = (float) (getWidth() / 2);
     const auto y = (float) (getHeight() / 2 + 7);
-    NorvaneLookAndFeel::drawLineWithDoubleEndedFade (g, styleColour (foregroundColourId),
+    NorvaneLookAndFeel::drawLineWithDoubleEndedFade (g, styleColour (Stylesheet::foregroundColourId),
                                                      { cx - 20.0f, y, cx + 20.0f, y }, fadeLength, 0.0f);
 }
 
@@ -149,7 +147,7 @@ DescriptionsComponent::~DescriptionsComponent() = default;
 
 void DescriptionsComponent::paint (juce::Graphics& g)
 {
-    g.fillAll (styleColour (6));
+    g.fillAll (styleColour (Stylesheet::middlePanelColourId));
 }
 
 void DescriptionsComponent::resized()
@@ -205,7 +203,7 @@ InfoComponent::~InfoComponent() = default;
 
 void InfoComponent::paint (juce::Graphics& g)
 {
-    g.fillAll (styleColour (4));
+    g.fillAll (styleColour (Stylesheet::panelColourId));
 }
 
 void InfoComponent::resized()

@@ -2,6 +2,7 @@
 
 #include "kit/Stylesheet.h"
 #include "processor/ParameterIDs.h"
+#include "processor/ParameterRanges.h"
 #include "processor/PluginProcessor.h"
 
 #include <algorithm>
@@ -91,7 +92,7 @@ MsBox::~MsBox()
 
 void MsBox::paint (juce::Graphics& g)
 {
-    g.setColour (styleColour (1));
+    g.setColour (styleColour (Stylesheet::foregroundColourId));
     g.drawRect (getLocalBounds().toFloat(), 1.0f);
 }
 
@@ -112,18 +113,19 @@ void MsBox::buttonClicked (juce::Button* button)
     if (updatingFromParameter)
         return;
 
-    const char* choice = nullptr;
+    using namespace ParameterRanges;
+    InputMidSideChoice choice;
 
     if (button == &mButton)
-        choice = mButton.getToggleState() ? "M Solo" : "M and S";
+        choice = mButton.getToggleState() ? midSolo : midAndSide;
     else if (button == &sButton)
-        choice = sButton.getToggleState() ? "S Solo" : "M and S";
+        choice = sButton.getToggleState() ? sideSolo : midAndSide;
     else
         return;
 
     // The parameter tells the box at once, which brings the other button in line.
     parameter.beginChangeGesture();
-    parameter.setValueNotifyingHost (parameter.getValueForText (choice));
+    parameter.setValueNotifyingHost (parameter.convertTo0to1 (static_cast<float> (choice)));
     parameter.endChangeGesture();
 }
 
@@ -153,13 +155,10 @@ void MsBox::showChoice()
     // The parameter as it stands, not the value a listener call was handed: another thread may
     // have set it since, and told the box before this call came.
     const juce::ScopedValueSetter<bool> following (updatingFromParameter, true);
-    const auto choice = parameter.getText (parameter.getValue(), 100);
+    const auto choice = static_cast<int> (parameter.convertFrom0to1 (parameter.getValue()));
 
-    if (choice != "M and S" && choice != "M Solo" && choice != "S Solo")
-        return;
-
-    mButton.setToggleState (choice == "M Solo", juce::sendNotificationSync);
-    sButton.setToggleState (choice == "S Solo", juce::sendNotificationSync);
+    mButton.setToggleState (choice == ParameterRanges::midSolo, juce::sendNotificationSync);
+    sButton.setToggleState (choice == ParameterRanges::sideSolo, juce::sendNotificationSync);
 }
 
 //==============================================================================
@@ -229,10 +228,10 @@ void InputSection::resized()
 
 void InputSection::paint (juce::Graphics& g)
 {
-    g.fillAll (styleColour (5));
+    g.fillAll (styleColour (Stylesheet::inputSectionColourId));
 
     // From the M/S box down to a bar that splits towards L and R.
-    const auto lineColour = styleColour (1).withAlpha ((juce::uint8) 0x99);
+    const auto lineColour = styleColour (Stylesheet::foregroundColourId).withAlpha ((juce::uint8) 0x99);
     const auto boxX = centreX (msBox), boxBottom = msBox.getBottom();
     const auto yMid = boxBottom + (lButton.getY() - boxBottom) / 2;
     const auto lX = centreX (lButton), rX = centreX (rButton);
@@ -244,7 +243,7 @@ void InputSection::paint (juce::Graphics& g)
     drawFadingLine (g, lineColour, rX, yMid, rX, rButton.getY());
 
     // From each phase button into the swap; a channel that is off is drawn dim.
-    const auto dim = styleColour (3).withAlpha ((juce::uint8) 0xcc);
+    const auto dim = styleColour (Stylesheet::dimmedColourId).withAlpha ((juce::uint8) 0xcc);
     const auto swapY = stereoSwapButton.getY() + stereoSwapButton.getHeight() / 2;
 
     const auto drawChannelPath = [&] (const juce::Button& channel, const juce::Component& phase, int swapEndX)
@@ -256,12 +255,12 @@ void InputSection::paint (juce::Graphics& g)
     drawChannelPath (lButton, lPhaseButton, stereoSwapButton.getX());
     drawChannelPath (rButton, rPhaseButton, stereoSwapButton.getRight());
 
-    g.setColour (styleColour (4));
+    g.setColour (styleColour (Stylesheet::panelColourId));
     g.fillRect (inputMonoButton.getBounds());
 
     if (! lButton.getToggleState() && ! rButton.getToggleState())
     {
-        g.setColour (styleColour (8));
+        g.setColour (styleColour (Stylesheet::alertColourId));
         g.setFont (15.0f);
         g.drawFittedText ("MUTED", 0, lButton.getY(), getWidth(), lButton.getHeight(),
                           juce::Justification::centred, 1, 0.0f);

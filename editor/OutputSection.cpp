@@ -30,7 +30,7 @@ void OutputSection::lookAndFeelChanged()
 
 void OutputSection::paint (juce::Graphics& g)
 {
-    g.fillAll (styleColour (7));
+    g.fillAll (styleColour (Stylesheet::outputSectionColourId));
 }
 
 int OutputSection::referenceHeight() const

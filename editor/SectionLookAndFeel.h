@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/CustomLookAndFeels.h"
+#include "kit/Stylesheet.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -23,7 +24,7 @@ public:
 
     void update();
 
-    static constexpr int editingBackgroundColourId = 4;
+    static constexpr int editingBackgroundColourId = Stylesheet::panelColourId;
 
 private:
     juce::Component& section;

@@ -1,6 +1,7 @@
 #include "kit/CustomComponents.h"
 
 #include "kit/Stylesheet.h"
+#include "processor/ParameterRanges.h"
 #include "processor/PluginProcessor.h"
 
 #include <algorithm>
@@ -8,8 +9,6 @@
 
 namespace
 {
-constexpr int foregroundColourId = 1;
-
 // The modifier keys, with the mouse buttons removed, are exactly `flags`.
 bool isExactly (juce::ModifierKeys mods, int flags) noexcept
 {
@@ -24,7 +23,10 @@ bool isFineDrag (juce::ModifierKeys mods) noexcept
 // Text of the flat buttons: bright when on, lighter grey while the mouse is over, else grey.
 juce::Colour buttonTextColour (bool on, bool highlighted)
 {
-    return styleColour (on ? foregroundColourId : (highlighted ? 2 : 3));
+    if (on)
+        return styleColour (Stylesheet::foregroundColourId);
+
+    return styleColour (highlighted ? Stylesheet::highlightedColourId : Stylesheet::dimmedColourId);
 }
 
 void drawCentredLine (juce::Graphics& g, const juce::String& text, juce::Rectangle<int> area)
@@ -187,7 +189,7 @@ MonoButton::MonoButton() = default;
 
 void MonoButton::paintButton (juce::Graphics& g, bool shouldDrawButtonAsHighlighted, bool)
 {
-    g.setColour (styleColour (4));
+    g.setColour (styleColour (Stylesheet::panelColourId));
     g.fillRect (getLocalBounds());
     g.setColour (buttonTextColour (getToggleState(), shouldDrawButtonAsHighlighted));
     g.setFont (12.0f);
@@ -273,7 +275,7 @@ void SliderWithDoubleClick::paint (juce::Graphics& g)
         return;
 
     const auto valueBox = norvane->getSliderLayout (*this).textBoxBounds;
-    g.setColour (styleColour (foregroundColourId));
+    g.setColour (styleColour (Stylesheet::foregroundColourId));
     g.setFont (10.0f);
     drawCentredLine (g, "ms", valueBox.withY (valueBox.getBottom()));
 }
@@ -323,10 +325,10 @@ SliderAttachmentThatAddsMonoHz::SliderAttachmentThatAddsMonoHz (juce::AudioProce
 
 juce::String SliderAttachmentThatAddsMonoHz::monoFreqSliderText (const juce::RangedAudioParameter& parameter, double v)
 {
-    if (v > 9.0)
-        return "Mono  " + parameter.getText (parameter.convertTo0to1 ((float) v), 0);
+    if (ParameterRanges::isMonoFreqOff ((float) v))
+        return "Mono off";
 
-    return "Mono off";
+    return "Mono  " + parameter.getText (parameter.convertTo0to1 ((float) v), 0);
 }
 
 //==============================================================================
@@ -365,7 +367,7 @@ void NorvaneSliderComp::resized()
 //==============================================================================
 void NorvaneRotarySliderComp::drawConnector (juce::Graphics& g, float cx, float stemEndY) const
 {
-    const auto colour = styleColour (foregroundColourId);
+    const auto colour = styleColour (Stylesheet::foregroundColourId);
     const auto footY = (float) slider.getBottom() - 12.0f;
 
     g.setColour (colour);
@@ -526,7 +528,7 @@ void NorvaneRotarySliderCompWithSmallSliderOnTheSide::paint (juce::Graphics& g)
     const auto branchY = (float) (smallSlider.getY() + smallKnob.getHeight() / 2);
 
     drawConnector (g, cx, branchY);
-    NorvaneLookAndFeel::drawLineWithFadeOut (g, styleColour (foregroundColourId),
+    NorvaneLookAndFeel::drawLineWithFadeOut (g, styleColour (Stylesheet::foregroundColourId),
                                              { cx, branchY, (float) smallKnob.getX(), branchY },
                                              connectorFadeLength, 0.0f);
 }

@@ -9,9 +9,6 @@ namespace
 {
 constexpr auto pi = juce::MathConstants<float>::pi;
 
-// The foreground of every knob, fader and toggle.
-constexpr int foregroundColourId = 1;
-
 // The knob drawing turned by the arcOrigin option: a quarter, half or three-quarter turn.
 float arcOriginAngle (int arcOrigin) noexcept
 {
@@ -98,20 +95,23 @@ void drawColouredTrack (juce::Graphics& g, const KnobGeometry& k, float a0, floa
 {
     const auto inset = k.u - k.b;
     const auto c = k.centre;
+    const auto start = style.getColour (Stylesheet::baseColourId);
+    const auto middle = style.getColour (Stylesheet::trackColourId);
+    const auto end = style.getColour (Stylesheet::alertColourId);
 
     // First half: up to 2 pi less 2.5 degrees.
     const auto firstTurn = k.turnedBy (k.theta - pi / 3.0f);
-    g.setGradientFill ({ style.getColour (0), juce::Point<float> (c.x - 16.0f / 3.0f, c.y).transformedBy (firstTurn),
-                         style.getColour (9), juce::Point<float> (c.x + 16.0f / 3.0f, c.y).transformedBy (firstTurn),
+    g.setGradientFill ({ start, juce::Point<float> (c.x - 16.0f / 3.0f, c.y).transformedBy (firstTurn),
+                         middle, juce::Point<float> (c.x + 16.0f / 3.0f, c.y).transformedBy (firstTurn),
                          false });
     g.fillPath (k.ring (inset, k.b, a0, 6.239552f));
 
     // Second half: from 2 pi less 3.5 degrees.
     const auto secondTurn = juce::AffineTransform::rotation (0.3f * pi).followedBy (k.turnedBy (k.theta));
-    juce::ColourGradient second (style.getColour (9), juce::Point<float> (c.x - 8.0f, c.y).transformedBy (secondTurn),
-                                 style.getColour (8), juce::Point<float> (c.x + 8.0f, c.y).transformedBy (secondTurn),
+    juce::ColourGradient second (middle, juce::Point<float> (c.x - 8.0f, c.y).transformedBy (secondTurn),
+                                 end, juce::Point<float> (c.x + 8.0f, c.y).transformedBy (secondTurn),
                                  false);
-    second.addColour (0.25, style.getColour (9));
+    second.addColour (0.25, middle);
     g.setGradientFill (second);
     g.fillPath (k.ring (inset, k.b, 6.2220988f, a1));
 }
@@ -126,8 +126,8 @@ NorvaneLookAndFeel::NorvaneLookAndFeel (NorvaneLookAndFeelOptions initialOptions
 
     setColour (juce::Slider::textBoxOutlineColourId, juce::Colour (0x00000000));
     setColour (juce::TextEditor::focusedOutlineColourId, juce::Colour (0x00000000));
-    setColour (juce::TextEditor::backgroundColourId, stylesheet->getColour (6));
-    setColour (juce::TextEditor::shadowColourId, stylesheet->getColour (6));
+    setColour (juce::TextEditor::backgroundColourId, stylesheet->getColour (Stylesheet::middlePanelColourId));
+    setColour (juce::TextEditor::shadowColourId, stylesheet->getColour (Stylesheet::middlePanelColourId));
     setColour (juce::Label::backgroundWhenEditingColourId, stylesheet->getColour (options.editorBackgroundColour));
 }
 
@@ -155,7 +155,7 @@ void NorvaneLookAndFeel::drawToggleButton (juce::Graphics& g, juce::ToggleButton
         g.fillPath (circle);
     }
 
-    g.setColour (stylesheet->getColour (foregroundColourId));
+    g.setColour (stylesheet->getColour (Stylesheet::foregroundColourId));
 
     if (button.getToggleState())
         g.fillPath (circle);
@@ -265,7 +265,7 @@ void NorvaneLookAndFeel::drawRotarySlider (juce::Graphics& g, int x, int y, int 
     if (options.showColouredTrack)
         drawColouredTrack (g, k, a0, a1, *stylesheet);
 
-    g.setColour (stylesheet->getColour (foregroundColourId));
+    g.setColour (stylesheet->getColour (Stylesheet::foregroundColourId));
     g.fillPath (k.ring (k.u, k.b, a0, a1), k.turnedBy (k.theta));
 
     const auto bar = k.tickBar();
@@ -289,7 +289,7 @@ void NorvaneLookAndFeel::drawRotarySlider (juce::Graphics& g, int x, int y, int 
         g.fillPath (bar, k.turnedBy (k.theta));
 
     const auto band = getValueBandAngles (options.bipolar, sliderPosProportional, a0, a1);
-    g.setColour (stylesheet->getColour (foregroundColourId).withAlpha (1.0f));
+    g.setColour (stylesheet->getColour (Stylesheet::foregroundColourId).withAlpha (1.0f));
     g.fillPath (k.ring (0.0f, k.u + k.b, band.from, band.to), k.turnedBy (k.theta));
 }
 
@@ -309,7 +309,7 @@ void NorvaneLookAndFeel::drawLinearSlider (juce::Graphics& g, int x, int y, int 
 
 void NorvaneLookAndFeel::drawVerticalFader (juce::Graphics& g, int x, int y, int width, int height, float sliderPos)
 {
-    const auto foreground = stylesheet->getColour (foregroundColourId);
+    const auto foreground = stylesheet->getColour (Stylesheet::foregroundColourId);
     const auto cx = (float) x + (float) width / 2.0f;
     const auto top = (float) y, bottom = (float) (y + height);
 
@@ -329,7 +329,7 @@ void NorvaneLookAndFeel::drawVerticalFader (juce::Graphics& g, int x, int y, int
 void NorvaneLookAndFeel::drawHorizontalFader (juce::Graphics& g, int x, int y, int width, int height,
                                               juce::Slider& slider)
 {
-    const auto foreground = stylesheet->getColour (foregroundColourId);
+    const auto foreground = stylesheet->getColour (Stylesheet::foregroundColourId);
     const auto ly = (float) y + (float) height * 0.3f;
     const auto x1 = (float) x + 7.2f, x2 = (float) (x + width) - 7.2f;
     const auto positionOf = [&] (double value)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/Stylesheet.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <type_traits>
@@ -19,7 +21,8 @@ struct NorvaneLookAndFeelOptions
     const char* rightEndLabel = "";    // UTF-8 with static lifetime; drawn under the right end
     bool raiseTextBox = false;         // a text box inside a knob is raised by half its height
     bool wideTextBox = false;          // a text box below a knob is twice the slider's width
-    int editorBackgroundColour = 7;    // Stylesheet colour id behind a value being edited
+    // The Stylesheet colour id behind a value being edited.
+    int editorBackgroundColour = Stylesheet::outputSectionColourId;
 };
 
 static_assert (std::is_trivially_copyable_v<NorvaneLookAndFeelOptions>);

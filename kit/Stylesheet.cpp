@@ -9,17 +9,17 @@ Stylesheet::Stylesheet()
                                                          static_cast<size_t> (BinaryData::GothamBook_otfSize)))
 {
     // Derived entries read their source from the entries added before them.
-    addColour (0, juce::Colour (0xff0b335c));
-    addColour (1, juce::Colour (0xfff1f3f9));
-    addColour (3, juce::Colour (0xff62748e));
-    addColour (2, getColour (3).brighter (0.3f));
-    addColour (4, getColour (0).darker (0.15f));
-    addColour (5, getColour (0));
-    addColour (6, juce::Colour (0xff03497c));
-    addColour (7, getColour (0));
-    addColour (8, juce::Colour (0xffac1c0c));
-    addColour (9, juce::Colour (0xff65862c));
-    addColour (10, juce::Colours::grey.darker (0.4f));
+    addColour (baseColourId, juce::Colour (0xff0b335c));
+    addColour (foregroundColourId, juce::Colour (0xfff1f3f9));
+    addColour (dimmedColourId, juce::Colour (0xff62748e));
+    addColour (highlightedColourId, getColour (dimmedColourId).brighter (0.3f));
+    addColour (panelColourId, getColour (baseColourId).darker (0.15f));
+    addColour (inputSectionColourId, getColour (baseColourId));
+    addColour (middlePanelColourId, juce::Colour (0xff03497c));
+    addColour (outputSectionColourId, getColour (baseColourId));
+    addColour (alertColourId, juce::Colour (0xffac1c0c));
+    addColour (trackColourId, juce::Colour (0xff65862c));
+    addColour (greyColourId, juce::Colours::grey.darker (0.4f));
 }
 
 Stylesheet::~Stylesheet()

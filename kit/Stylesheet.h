@@ -11,6 +11,23 @@
 class Stylesheet : public juce::DeletedAtShutdown
 {
 public:
+    /** What each colour of the palette is for, under the fixed id it is stored and looked up
+        by. Every painter, option and look-and-feel names a colour by one of these. */
+    enum ColourIds : int
+    {
+        baseColourId = 0,             // navy: what 4, 5 and 7 are made from, where a knob's coloured track starts
+        foregroundColourId = 1,       // text and lines, every knob, fader and toggle, a flat button that is on
+        highlightedColourId = 2,      // a flat button's text while the mouse is over it
+        dimmedColourId = 3,           // a flat button's text while off, a muted channel's path
+        panelColourId = 4,            // the side panels, the information overlay, the mono button, a value being edited
+        inputSectionColourId = 5,     // behind the input section
+        middlePanelColourId = 6,      // the middle panel, the overlay's descriptions, a text editor
+        outputSectionColourId = 7,    // behind the output section
+        alertColourId = 8,            // "MUTED", where a knob's coloured track ends
+        trackColourId = 9,            // the middle of a knob's coloured track
+        greyColourId = 10,            // in the palette, not painted under its id
+    };
+
     struct ColourSetting
     {
         int colourId;

@@ -1,6 +1,7 @@
 #include "ParameterText.h"
 
 #include "LeadingNumber.h"
+#include "ParameterRanges.h"
 
 #include <cmath>
 #include <limits>
@@ -34,14 +35,14 @@ juce::String balanceValueToText (int value, int)
         return "0.0";
 
     const auto magnitude = std::abs (value);
-    const auto decimals = magnitude < balanceLimit ? 1 : 0;
+    const auto decimals = magnitude < ParameterRanges::balanceLimit ? 1 : 0;
     return juce::String (static_cast<double> (magnitude), decimals) + (value < 0 ? "L" : "R");
 }
 
 int balanceTextToValue (const juce::String& text)
 {
     // Clamped before the conversion to int, so "3e9R" is full right rather than an overflow.
-    const auto limit = static_cast<float> (balanceLimit);
+    const auto limit = static_cast<float> (ParameterRanges::balanceLimit);
     const auto number = static_cast<int> (juce::jlimit (-limit, limit, readFiniteNumber (text)));
 
     // The side letter negates whatever was read, so "-30L" is 30 (right).
@@ -58,7 +59,7 @@ int balanceTextToValue (const juce::String& text)
 
 juce::String monoFreqValueToText (float value, int)
 {
-    if (value < 10.0f)
+    if (ParameterRanges::isMonoFreqOff (value))
         return "Off";
 
     return juce::String (value, 0) + "Hz";

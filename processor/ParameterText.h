@@ -7,9 +7,6 @@
 // their text boxes. Every text-to-value function returns a finite number.
 namespace ParameterText
 {
-/** "Balance" runs from -balanceLimit (full left) to balanceLimit (full right). */
-inline constexpr int balanceLimit = 100;
-
 /** Width 0..2 as a whole percentage without sign: 1 gives "100". */
 juce::String widthValueToText (float value, int maximumLength);
 /** A percentage such as "150" or "150%" as a width: 1.5. */
@@ -20,7 +17,8 @@ juce::String balanceValueToText (int value, int maximumLength);
 /** "30L" and "30 l" give -30, "30R" and "30" give 30; the number is truncated toward zero. */
 int balanceTextToValue (const juce::String& text);
 
-/** "Off" below 10 Hz, otherwise the whole frequency followed by "Hz": "150Hz". */
+/** "Off" where the side high-pass is off (9 Hz), otherwise the whole frequency followed by
+    "Hz": "150Hz". */
 juce::String monoFreqValueToText (float value, int maximumLength);
 /** The leading number of the text ("150Hz" gives 150, "Off" gives 0). */
 float monoFreqTextToValue (const juce::String& text);

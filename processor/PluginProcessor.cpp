@@ -1,25 +1,19 @@
+// The processor's shell (construction, buses, the fixed answers) and its signal chain.
+
 #include "PluginProcessor.h"
 
 #include "ChainStages.h"
 #include "Diagnostics.h"
-#include "LeadingNumber.h"
-#include "ParameterIDs.h"
-#include "ParameterText.h"
-#include "ValueTreeStreamCheck.h"
+#include "ParameterRanges.h"
+#include "SavedState.h"
+#include "SideHighPassGuards.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <limits>
 
 namespace
 {
-// The framework's names inside the parameter tree.
-const juce::Identifier stateType { "Parameters" };
-const juce::Identifier parameterType { "PARAM" };
-const juce::Identifier idProperty { "id" };
-const juce::Identifier valueProperty { "value" };
-
 juce::PropertiesFile::Options settingsFileOptions()
 {
     juce::PropertiesFile::Options options;
@@ -29,104 +23,6 @@ juce::PropertiesFile::Options settingsFileOptions()
     options.osxLibrarySubFolder = "Application Support";
     options.millisecondsBeforeSaving = 500;
     return options;
-}
-
-// Whether the value is, or holds in an array at any depth, a number that is not finite.
-bool holdsNonFiniteNumber (const juce::var& value)
-{
-    if (value.isDouble())
-        return ! std::isfinite (static_cast<double> (value));
-
-    if (const auto* elements = value.getArray())
-        return std::any_of (elements->begin(), elements->end(), holdsNonFiniteNumber);
-
-    return false;
-}
-
-// Calls action (tree, name) for each property, at any depth of the tree, whose value holds a
-// number that is not finite.
-template <typename Action>
-void forEachNonFiniteProperty (juce::ValueTree tree, const Action& action)
-{
-    for (auto i = tree.getNumProperties(); --i >= 0;)
-    {
-        const auto name = tree.getPropertyName (i);
-
-        if (holdsNonFiniteNumber (tree[name]))
-            action (tree, name);
-    }
-
-    for (auto child : tree)
-        forEachNonFiniteProperty (child, action);
-}
-
-// The tree never holds a number that is not finite (a restore drops one, a parameter never takes
-// one), for which the framework's number formatting would be undefined.
-void writeTreeAsXml (const juce::ValueTree& tree)
-{
-    const auto xml = tree.createXml();
-    writeDiagnosticLine (xml != nullptr ? xml->toString() : juce::String());
-}
-
-// Whether the tree, written as every later save of it will be, stays within the state's limits.
-// A restore adds to what it reads, so a tree within them when read may not be any more.
-bool fitsInStateLimits (const juce::ValueTree& tree)
-{
-    juce::MemoryOutputStream stream;
-    tree.writeToStream (stream);
-    const auto walk = walkValueTreeStream (stream.getData(), stream.getDataSize(), QuindleAudioProcessor::stateLimits);
-    return walk.fault == ValueTreeStreamFault::none;
-}
-
-juce::String beyondLimitsLine()
-{
-    const auto& limits = QuindleAudioProcessor::stateLimits;
-    return "State refused: more than " + juce::String (limits.bytes) + " bytes, " + juce::String (limits.trees)
-         + " trees or " + juce::String (limits.properties) + " properties";
-}
-
-// The number the framework takes from a "value" when it connects a parameter, read without the
-// framework's text reader, which is undefined for some texts ("0e99999999999").
-double numberIn (const juce::var& value)
-{
-    return value.isString() ? readLeadingNumber (value.toString()) : static_cast<double> (value);
-}
-
-// The framework converts that number to float.
-bool isFiniteAsFloat (double number)
-{
-    return std::isfinite (number) && std::abs (number) <= std::numeric_limits<float>::max();
-}
-
-// What a child's "value" is to hold once restored: the number that it gives its parameter, the
-// parameter's default where there is no value, its present value where the number is not a
-// finite float. Held as a double, which is what the framework writes into the child whenever the
-// parameter changes, the value takes as many bytes in every later save as it does now.
-double numberToKeep (const juce::var* value, double defaultValue, double presentValue)
-{
-    if (value == nullptr)
-        return defaultValue;
-
-    const auto number = numberIn (*value);
-    return isFiniteAsFloat (number) && ! holdsNonFiniteNumber (*value) ? number : presentValue;
-}
-
-// Whether the child drives the parameter: its "id" is the parameter's ID as text. The framework
-// matches by text too, while var's own comparison takes false, 0 or 0.0 as equal to any ID.
-bool drivesParameter (const juce::ValueTree& child, const juce::String& parameterId)
-{
-    const auto& id = child[idProperty];
-    return id.isString() && id.toString() == parameterId;
-}
-
-// Drops every property of the tree, at any depth, whose value holds a number that is not finite.
-// Such a number would reach the framework's number formatting at every later save.
-void dropNonFiniteNumbers (juce::ValueTree& tree)
-{
-    forEachNonFiniteProperty (tree, [] (juce::ValueTree& owner, const juce::Identifier& name)
-    {
-        owner.removeProperty (name, nullptr);
-    });
 }
 
 // Ramp lengths in seconds.
@@ -139,20 +35,8 @@ constexpr double monoFreqRampSeconds = 0.12;
 constexpr double lowestSampleRate = std::numeric_limits<float>::min();
 constexpr double highestSampleRate = 1.0e9;
 
-// "Mono Freq" at or below this is off; a cut-off never goes below the lowest frequency.
-constexpr float monoFreqOff = 9.0f;
-constexpr float lowestMonoFreq = 10.0f;
-
 // While "Mono Freq" ramps, the filter takes new coefficients before every this many samples.
 constexpr int monoFreqCoefficientInterval = 5;
-
-// A cut-off at or above half the sample rate makes the high-pass unstable: at low rates its
-// output would grow without bound and yet stay finite. Below this share of the rate it is stable.
-constexpr double highestCutOffPerSampleRate = 0.45;
-
-// The filter's state stays within a small multiple of the largest sample it is given, so only a
-// sample that is not finite or comes near the float range can leave it NaN or infinite for good.
-constexpr float largestSafeSideSample = std::numeric_limits<float>::max() / 64.0f;
 
 // The work buffer never grows beyond this, whatever size a host announces; longer blocks are
 // processed in parts of this size.
@@ -162,40 +46,13 @@ float enabledGain (bool enabled, bool flipped) noexcept
 {
     return (enabled ? 1.0f : 0.0f) * (flipped ? -1.0f : 1.0f);
 }
-
-// For a cut-off far below the sample rate (10 Hz at 192 kHz and above) the poles lie closer to
-// z = 1 than single precision can tell, and rounding the coefficients can put one on or outside
-// the unit circle: the filter then runs away. Moving a1 (b0, b1, b2, a0, a1, a2) and a2 by the
-// last bit or two needed keeps both inside: a2 < 1 and 1 + a1 + a2 > 0 (1 - a1 + a2 is 4c, far
-// from 0), which a filter of the exact formula always meets.
-void keepPolesInsideTheUnitCircle (std::array<float, 6>& coefficients) noexcept
-{
-    auto& a1 = coefficients[4];
-    auto& a2 = coefficients[5];
-    a2 = std::min (a2, std::nextafter (1.0f, 0.0f));
-
-    // Summed in double, where the sum of these floats is exact.
-    while (1.0 + static_cast<double> (a1) + static_cast<double> (a2) <= 0.0)
-        a1 = std::nextafter (a1, 0.0f);
-}
-
-// Whether the samples could overflow the side filter's state. The state can overflow while
-// every sample the filter puts out is still finite, so the samples are checked on the way in.
-bool mayOverflowSideFilter (const float* samples, int numSamples) noexcept
-{
-    for (int i = 0; i < numSamples; ++i)
-        if (! (std::abs (samples[i]) <= largestSafeSideSample)) // NaN too
-            return true;
-
-    return false;
-}
 } // namespace
 
 //==============================================================================
 QuindleAudioProcessor::QuindleAudioProcessor()
     : AudioProcessor (BusesProperties().withInput ("Input", juce::AudioChannelSet::stereo(), true)
                                        .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
-      apvts (*this, nullptr, stateType, createParameterLayout())
+      apvts (*this, nullptr, StateTree::rootType, createParameterLayout())
 {
     // First of the processor's listeners, so the last to be told of a change.
     addListener (&heldValueAnnouncer);
@@ -211,116 +68,6 @@ QuindleAudioProcessor::~QuindleAudioProcessor()
 }
 
 //==============================================================================
-juce::AudioProcessorValueTreeState::ParameterLayout QuindleAudioProcessor::createParameterLayout()
-{
-    using namespace ParameterIDs;
-    using namespace ParameterText;
-
-    juce::AudioProcessorValueTreeState::ParameterLayout layout;
-    const auto idOf = [] (const char* parameterId) { return juce::ParameterID { parameterId, versionHint }; };
-    const auto addSwitch = [&] (const char* parameterId, const char* name, bool defaultOn)
-    {
-        layout.add (std::make_unique<InRangeParameter<juce::AudioParameterBool>> (idOf (parameterId), name, defaultOn));
-    };
-
-    const juce::StringArray midSideChoices { "M and S", "M Solo", "S Solo" };
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterChoice>> (idOf (inputMidSide), "In M/S", midSideChoices, 0));
-    addSwitch (leftEnabled, "In L", true);
-    addSwitch (rightEnabled, "In R", true);
-    addSwitch (phaseFlipLeft, "In L Phase Flip", false);
-    addSwitch (phaseFlipRight, "In R Phase Flip", false);
-    addSwitch (stereoSwap, "In Stereo Swap", false);
-    addSwitch (inputMono, "In Mono", false);
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterInt>> (
-        idOf (balance), "Balance", -balanceLimit, balanceLimit, 0,
-        juce::AudioParameterIntAttributes().withStringFromValueFunction (balanceValueToText)
-                                           .withValueFromStringFunction (balanceTextToValue)));
-    addSwitch (stereoPan, "Stereo Pan", false);
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (width), "Width", juce::NormalisableRange<float> (0.0f, 2.0f, 0.01f), 1.0f,
-        juce::AudioParameterFloatAttributes().withLabel ("%")
-                                             .withStringFromValueFunction (widthValueToText)
-                                             .withValueFromStringFunction (widthTextToValue)));
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (monoFreq), "Mono Freq", juce::NormalisableRange<float> (9.0f, 999.0f, 1.0f), 9.0f,
-        juce::AudioParameterFloatAttributes().withStringFromValueFunction (monoFreqValueToText)
-                                             .withValueFromStringFunction (monoFreqTextToValue)));
-    addSwitch (monoCheck, "Out Mono", false);
-    // The framework writes the value with the one decimal its step implies; only the reader is
-    // ours, so that a typed "nan" cannot reach the parameter.
-    layout.add (std::make_unique<InRangeParameter<juce::AudioParameterFloat>> (
-        idOf (outputGain), "Out Gain", juce::NormalisableRange<float> (-18.0f, 18.0f, 0.1f), 0.0f,
-        juce::AudioParameterFloatAttributes().withLabel ("dB")
-                                             .withValueFromStringFunction (readFiniteNumber)));
-    return layout;
-}
-
-//==============================================================================
-QuindleAudioProcessor::RawValue::RawValue (const juce::AudioProcessorValueTreeState& tree, const char* parameterId)
-    : value (*tree.getRawParameterValue (parameterId)),
-      defaultValue ([&]
-      {
-          const auto& parameter = *tree.getParameter (parameterId);
-          return parameter.convertFrom0to1 (parameter.getDefaultValue());
-      }())
-{
-}
-
-float QuindleAudioProcessor::RawValue::get() const noexcept
-{
-    const auto raw = value.load();
-    return std::isfinite (raw) ? raw : defaultValue;
-}
-
-QuindleAudioProcessor::RawValues::RawValues (const juce::AudioProcessorValueTreeState& tree)
-    : inputMidSide (tree, ParameterIDs::inputMidSide),
-      leftEnabled (tree, ParameterIDs::leftEnabled),
-      rightEnabled (tree, ParameterIDs::rightEnabled),
-      phaseFlipLeft (tree, ParameterIDs::phaseFlipLeft),
-      phaseFlipRight (tree, ParameterIDs::phaseFlipRight),
-      stereoSwap (tree, ParameterIDs::stereoSwap),
-      inputMono (tree, ParameterIDs::inputMono),
-      balance (tree, ParameterIDs::balance),
-      stereoPan (tree, ParameterIDs::stereoPan),
-      width (tree, ParameterIDs::width),
-      monoFreq (tree, ParameterIDs::monoFreq),
-      monoCheck (tree, ParameterIDs::monoCheck),
-      outputGain (tree, ParameterIDs::outputGain)
-{
-}
-
-ChainSettings QuindleAudioProcessor::getSettings() const noexcept
-{
-    ChainSettings settings;
-
-    // The choice index stands for its text: 0 "M and S", 1 "M Solo", 2 "S Solo". Reading the
-    // index keeps the audio thread clear of strings.
-    const auto midSide = static_cast<int> (rawValues.inputMidSide.get());
-    settings.midOn = midSide != 2;
-    settings.sideOn = midSide != 1;
-
-    settings.leftOn = rawValues.leftEnabled.get() != 0.0f;
-    settings.rightOn = rawValues.rightEnabled.get() != 0.0f;
-    settings.flipLeft = rawValues.phaseFlipLeft.get() != 0.0f;
-    settings.flipRight = rawValues.phaseFlipRight.get() != 0.0f;
-    settings.swap = rawValues.stereoSwap.get() != 0.0f;
-    settings.inputMono = rawValues.inputMono.get() != 0.0f;
-
-    settings.balance = static_cast<int> (rawValues.balance.get());
-    settings.pan = static_cast<float> (settings.balance) / 100.0f;
-    settings.stereoPan = rawValues.stereoPan.get() != 0.0f;
-
-    settings.width = rawValues.width.get();
-    settings.widthOffset = settings.width - 1.0f;
-
-    // The nudge keeps a value stored a hair below a whole number from rounding down.
-    settings.monoFreqHz = static_cast<int> (std::floor (static_cast<double> (rawValues.monoFreq.get()) + 1.5e-8 + 0.5));
-    settings.monoCheck = rawValues.monoCheck.get() != 0.0f;
-    settings.outputGainDb = rawValues.outputGain.get();
-    return settings;
-}
-
-//==============================================================================
 const juce::String QuindleAudioProcessor::getName() const { return "Quindle"; }
 
 void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBlockSize)
@@ -332,7 +79,7 @@ void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBloc
         return;
     }
 
-    const auto s = getSettings();
+    const auto settings = getSettings();
     sampleRate = newSampleRate;
     workBuffer.setSize (3, juce::jmin (maximumBlockSize, largestWorkBlock));
 
@@ -342,20 +89,20 @@ void QuindleAudioProcessor::prepareToPlay (double newSampleRate, int maximumBloc
     monoFreqSmoother.reset (sampleRate, monoFreqRampSeconds);
 
     // Start where the first block will aim, so nothing ramps from stale values.
-    midSmoother.setCurrentAndTargetValue (s.midOn ? 1.0f : 0.0f);
-    sideSmoother.setCurrentAndTargetValue (s.sideOn ? 1.0f : 0.0f);
-    leftSmoother.setCurrentAndTargetValue (enabledGain (s.leftOn, s.flipLeft));
-    rightSmoother.setCurrentAndTargetValue (enabledGain (s.rightOn, s.flipRight));
-    outputGainSmoother.setCurrentAndTargetValue (s.outputGainDb);
-    monoFreqSmoother.setCurrentAndTargetValue (static_cast<float> (s.monoFreqHz));
-    widthSmoother.setCurrentAndTargetValue (s.widthOffset);
+    midSmoother.setCurrentAndTargetValue (settings.midOn ? 1.0f : 0.0f);
+    sideSmoother.setCurrentAndTargetValue (settings.sideOn ? 1.0f : 0.0f);
+    leftSmoother.setCurrentAndTargetValue (enabledGain (settings.leftOn, settings.flipLeft));
+    rightSmoother.setCurrentAndTargetValue (enabledGain (settings.rightOn, settings.flipRight));
+    outputGainSmoother.setCurrentAndTargetValue (settings.outputGainDb);
+    monoFreqSmoother.setCurrentAndTargetValue (static_cast<float> (settings.monoFreqHz));
+    widthSmoother.setCurrentAndTargetValue (settings.widthOffset);
 
     // The two panners glide from where they were to the present pan.
     panner.prepare ({ sampleRate, static_cast<juce::uint32> (maximumBlockSize), 2 });
     panner.setRule (juce::dsp::PannerRule::sin3dB);
-    panner.setPan (juce::jlimit (-1.0f, 1.0f, s.pan));
+    panner.setPan (juce::jlimit (-1.0f, 1.0f, settings.pan));
     truePanner.prepare ({ sampleRate, static_cast<juce::uint32> (maximumBlockSize), 2 });
-    truePanner.setPan (s.pan);
+    truePanner.setPan (settings.pan);
 
     // The filter starts with first-order pass-through coefficients; the chain gives it
     // second-order ones, and the change of order makes it reallocate its state. Doing that here
@@ -379,34 +126,34 @@ void QuindleAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
         return;
 
     auto* const* channels = buffer.getArrayOfWritePointers();
-    const auto chunkSize = workBuffer.getNumSamples();
+    const auto partSize = workBuffer.getNumSamples();
 
-    if (numSamples <= chunkSize)
+    if (numSamples <= partSize)
     {
-        processChunk (channels, numChannels, numSamples);
+        runChain (channels, numChannels, numSamples);
         return;
     }
 
     // A host may send more than it announced, and the work buffer holds only the announced size:
-    // such a block runs as consecutive blocks of that size. At most 32 channels take part, the
+    // such a block runs as consecutive parts of that size. At most 32 channels take part, the
     // framework's own limit for referring to channels without allocating.
-    float* chunk[32];
-    const auto numChunkChannels = juce::jmin (numChannels, static_cast<int> (std::size (chunk)));
+    float* part[32];
+    const auto numPartChannels = juce::jmin (numChannels, static_cast<int> (std::size (part)));
 
-    for (int start = 0; start < numSamples; start += chunkSize)
+    for (int start = 0; start < numSamples; start += partSize)
     {
-        for (int channel = 0; channel < numChunkChannels; ++channel)
-            chunk[channel] = channels[channel] + start;
+        for (int channel = 0; channel < numPartChannels; ++channel)
+            part[channel] = channels[channel] + start;
 
-        processChunk (chunk, numChunkChannels, juce::jmin (chunkSize, numSamples - start));
+        runChain (part, numPartChannels, juce::jmin (partSize, numSamples - start));
     }
 }
 
-void QuindleAudioProcessor::processChunk (float* const* channels, int numChannels, int numSamples) noexcept
+void QuindleAudioProcessor::runChain (float* const* channels, int numChannels, int numSamples) noexcept
 {
     using namespace quindle::chain;
 
-    const auto s = getSettings();
+    const auto settings = getSettings();
 
     for (int channel = getTotalNumInputChannels(); channel < juce::jmin (numChannels, getTotalNumOutputChannels()); ++channel)
         juce::FloatVectorOperations::clear (channels[channel], numSamples);
@@ -417,7 +164,7 @@ void QuindleAudioProcessor::processChunk (float* const* channels, int numChannel
     if (getTotalNumInputChannels() == 1)
         juce::FloatVectorOperations::copy (right, left, numSamples);
 
-    setRampTargets (s);
+    setRampTargets (settings);
 
     auto* side = workBuffer.getWritePointer (0);
     auto* mid = workBuffer.getWritePointer (1);
@@ -430,10 +177,10 @@ void QuindleAudioProcessor::processChunk (float* const* channels, int numChannel
     applyBlockRamp (leftSmoother, left, numSamples);
     applyBlockRamp (rightSmoother, right, numSamples);
 
-    if (s.swap)
+    if (settings.swap)
         std::swap_ranges (left, left + numSamples, right);
 
-    if (s.inputMono)
+    if (settings.inputMono)
         sumToMono (left, right, numSamples);
 
     encodeMidSide (left, right, side, mid, numSamples);
@@ -441,33 +188,34 @@ void QuindleAudioProcessor::processChunk (float* const* channels, int numChannel
     highPassSide (side, numSamples);
     decodeMidSide (mid, side, left, right, numSamples);
 
-    pan (s, channels, numChannels, numSamples);
+    pan (settings, channels, numChannels, numSamples);
 
-    if (s.monoCheck)
+    if (settings.monoCheck)
         sumToMono (left, right, numSamples);
 
     applyOutputGain (channels, numChannels, numSamples);
 }
 
-void QuindleAudioProcessor::setRampTargets (const ChainSettings& s) noexcept
+void QuindleAudioProcessor::setRampTargets (const ChainSettings& settings) noexcept
 {
     using quindle::setRampTarget;
 
-    setRampTarget (midSmoother, s.midOn ? 1.0f : 0.0f);
-    setRampTarget (sideSmoother, s.sideOn ? 1.0f : 0.0f);
+    setRampTarget (midSmoother, settings.midOn ? 1.0f : 0.0f);
+    setRampTarget (sideSmoother, settings.sideOn ? 1.0f : 0.0f);
     // Enable and polarity share one ramp: a flip sweeps the gain from +1 through 0 to -1.
-    setRampTarget (leftSmoother, enabledGain (s.leftOn, s.flipLeft));
-    setRampTarget (rightSmoother, enabledGain (s.rightOn, s.flipRight));
-    setRampTarget (outputGainSmoother, s.outputGainDb);
+    setRampTarget (leftSmoother, enabledGain (settings.leftOn, settings.flipLeft));
+    setRampTarget (rightSmoother, enabledGain (settings.rightOn, settings.flipRight));
+    setRampTarget (outputGainSmoother, settings.outputGainDb);
 
     // Turning the high-pass on ramps up from the lowest cut-off, not from "off".
-    const auto monoFreqHz = static_cast<float> (s.monoFreqHz);
+    using ParameterRanges::lowestCutOff;
+    const auto monoFreqHz = static_cast<float> (settings.monoFreqHz);
 
-    if (! monoFreqSmoother.isSmoothing() && monoFreqHz >= lowestMonoFreq && monoFreqSmoother.getCurrentValue() < lowestMonoFreq)
-        monoFreqSmoother.setCurrentAndTargetValue (lowestMonoFreq);
+    if (! monoFreqSmoother.isSmoothing() && monoFreqHz >= lowestCutOff && monoFreqSmoother.getCurrentValue() < lowestCutOff)
+        monoFreqSmoother.setCurrentAndTargetValue (lowestCutOff);
 
     setRampTarget (monoFreqSmoother, monoFreqHz);
-    setRampTarget (widthSmoother, s.widthOffset);
+    setRampTarget (widthSmoother, settings.widthOffset);
 }
 
 float QuindleAudioProcessor::widthGainOf (float widthOffset) const noexcept
@@ -494,10 +242,10 @@ void QuindleAudioProcessor::applyWidth (float* side, int numSamples) noexcept
 
 void QuindleAudioProcessor::setSideHighPass (float frequencyHz) noexcept
 {
-    const auto highestCutOff = static_cast<float> (highestCutOffPerSampleRate * sampleRate);
-    const auto cutOff = juce::jmin (juce::jmax (lowestMonoFreq, frequencyHz), highestCutOff);
+    const auto highestCutOff = quindle::chain::highestStableCutOff (sampleRate);
+    const auto cutOff = juce::jmin (juce::jmax (ParameterRanges::lowestCutOff, frequencyHz), highestCutOff);
     auto coefficients = juce::dsp::IIR::ArrayCoefficients<float>::makeHighPass (sampleRate, cutOff);
-    keepPolesInsideTheUnitCircle (coefficients);
+    quindle::chain::keepPolesInsideTheUnitCircle (coefficients);
 
     // Assigned into the coefficient set the filter holds: no new object on the audio thread.
     *sideFilter.coefficients = coefficients;
@@ -507,14 +255,14 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
 {
     const auto frequency = monoFreqSmoother.getNextValue();
 
-    if (frequency <= monoFreqOff)
+    if (ParameterRanges::isMonoFreqOff (frequency))
     {
         sideFilter.reset();
         return;
     }
 
     // One NaN or infinite state value would otherwise stay in the filter for good.
-    const auto resetAfterBlock = mayOverflowSideFilter (side, numSamples);
+    const auto resetAfterBlock = quindle::chain::mayOverflowSideFilter (side, numSamples);
 
     if (monoFreqSmoother.isSmoothing())
     {
@@ -540,16 +288,16 @@ void QuindleAudioProcessor::highPassSide (float* side, int numSamples) noexcept
         sideFilter.reset();
 }
 
-void QuindleAudioProcessor::pan (const ChainSettings& s, float* const* channels, int numChannels, int numSamples) noexcept
+void QuindleAudioProcessor::pan (const ChainSettings& settings, float* const* channels, int numChannels, int numSamples) noexcept
 {
-    panner.setPan (juce::jlimit (-1.0f, 1.0f, s.pan));
-    truePanner.setPan (s.pan);
+    panner.setPan (juce::jlimit (-1.0f, 1.0f, settings.pan));
+    truePanner.setPan (settings.pan);
 
     // The idle law is held at the present pan, so a switch of law starts without a ramp.
     juce::dsp::AudioBlock<float> block (channels, 2, static_cast<size_t> (numSamples));
     const juce::dsp::ProcessContextReplacing<float> context (block);
 
-    if (! s.stereoPan)
+    if (! settings.stereoPan)
     {
         truePanner.reset();
 
@@ -592,91 +340,6 @@ bool QuindleAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) 
     const auto input = layouts.getMainInputChannelSet();
     return (input == juce::AudioChannelSet::mono() || input == juce::AudioChannelSet::stereo())
         && layouts.getMainOutputChannelSet() == juce::AudioChannelSet::stereo();
-}
-
-//==============================================================================
-void QuindleAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
-{
-    writeDiagnosticLine ("getState");
-
-    // copyState() writes the parameters' latest values into the tree first and copies it under
-    // the tree's lock: a save neither misses a change made just before it nor reads the tree
-    // while the message thread writes into it.
-    const auto state = apvts.copyState();
-    juce::MemoryOutputStream stream (destData, false);
-    state.writeToStream (stream);
-    writeTreeAsXml (state);
-}
-
-void QuindleAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
-{
-    writeDiagnosticLine ("setState");
-
-    // The bytes are walked before anything is read from them: a refusal costs next to nothing,
-    // whatever the bytes hold.
-    const auto walk = walkValueTreeStream (data, sizeInBytes > 0 ? static_cast<std::size_t> (sizeInBytes) : 0, stateLimits);
-    auto restored = walk.fault == ValueTreeStreamFault::none ? readRestorableTree (data, walk.bytes) : juce::ValueTree();
-    const auto beyondLimits = walk.fault == ValueTreeStreamFault::beyondLimits
-                           || (restored.isValid() && ! fitsInStateLimits (restored));
-
-    if (beyondLimits)
-        restored = {};
-
-    writeDiagnosticLine (juce::String ("Tree isValid: ") + (restored.isValid() ? "true" : "false"));
-
-    if (beyondLimits)
-        writeDiagnosticLine (beyondLimitsLine());
-
-    if (restored.isValid())
-        apvts.replaceState (restored);
-
-    writeTreeAsXml (apvts.copyState());
-}
-
-// The complete tree in the bytes, made ready to become the state.
-juce::ValueTree QuindleAudioProcessor::readRestorableTree (const void* data, std::size_t numBytes) const
-{
-    auto tree = juce::ValueTree::readFromData (data, numBytes);
-    keepPresentValuesWhereStateHasNone (tree);
-    dropNonFiniteNumbers (tree);
-    return tree;
-}
-
-// A restored tree sets every parameter it gives a value. A parameter it leaves out, or gives a
-// value that is not a finite float, keeps its present value: left alone, the framework would
-// reset the first to its default and pass the second on as NaN or infinity. A value given as
-// text becomes the number read from it, so the framework's own text reader never sees it. Each
-// parameter's child ends with its value as a double (see numberToKeep).
-void QuindleAudioProcessor::keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const
-{
-    const auto presentValueOf = [this] (const juce::String& parameterId)
-    {
-        return apvts.getRawParameterValue (parameterId)->load();
-    };
-
-    for (auto child : restored)
-    {
-        // Only an "id" given as text names a parameter (see drivesParameter).
-        const auto& id = child[idProperty];
-        const auto* parameter = id.isString() ? apvts.getParameter (id.toString()) : nullptr;
-
-        if (parameter == nullptr)
-            continue;
-
-        const auto defaultValue = parameter->convertFrom0to1 (parameter->getDefaultValue());
-        const auto number = numberToKeep (child.getPropertyPointer (valueProperty), defaultValue, presentValueOf (id.toString()));
-        child.setProperty (valueProperty, number, nullptr);
-    }
-
-    for (const auto* parameterId : ParameterIDs::inIndexOrder)
-    {
-        const auto isItsChild = [parameterId] (const juce::ValueTree& child) { return drivesParameter (child, parameterId); };
-
-        if (std::none_of (restored.begin(), restored.end(), isItsChild))
-            restored.appendChild (juce::ValueTree (parameterType, { { idProperty, parameterId },
-                                                                    { valueProperty, presentValueOf (parameterId) } }),
-                                  nullptr);
-    }
 }
 
 //==============================================================================

@@ -110,9 +110,12 @@ private:
     };
 
     juce::ValueTree readRestorableTree (const void* data, std::size_t numBytes) const;
-    void keepPresentValuesWhereStateHasNone (juce::ValueTree& restored) const;
+    // Converts each parameter's child to the number its parameter takes, and adds a child for a
+    // parameter that has none.
+    void giveEveryParameterANumber (juce::ValueTree& restored) const;
 
-    void processChunk (float* const* channels, int numChannels, int numSamples) noexcept;
+    // The whole chain on a block no longer than the work buffer.
+    void runChain (float* const* channels, int numChannels, int numSamples) noexcept;
     void setRampTargets (const ChainSettings&) noexcept;
     void applyWidth (float* side, int numSamples) noexcept;
     void highPassSide (float* side, int numSamples) noexcept;

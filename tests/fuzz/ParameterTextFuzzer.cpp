@@ -5,6 +5,7 @@
 
 #include "tests/fuzz/ProcessorFuzzing.h"
 
+#include "processor/ParameterRanges.h"
 #include "processor/ParameterText.h"
 #include "processor/PluginProcessor.h"
 
@@ -57,6 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     check (std::isfinite (ParameterText::widthTextToValue (text)), "Width's reading is finite");
     check (std::isfinite (ParameterText::monoFreqTextToValue (text)), "Mono Freq's reading is finite");
     check (std::isfinite (ParameterText::readFiniteNumber (text)), "Output Gain's reading is finite");
-    check (std::abs (ParameterText::balanceTextToValue (text)) <= ParameterText::balanceLimit, "Balance's reading is in its range");
+    check (std::abs (ParameterText::balanceTextToValue (text)) <= ParameterRanges::balanceLimit, "Balance's reading is in its range");
     return 0;
 }

@@ -4,7 +4,9 @@
 // state's limits; an accepted one sets each parameter as its child in the tree says, with the
 // numbers worked out here apart from the processor's own reader, keeps each such child's value as
 // that number and no number that is not finite; and a save of the result is within the limits
-// and, restored elsewhere, gives back every value and the same bytes.
+// and, restored elsewhere, gives back every value and the same bytes. The limits are the state's
+// documented ones, written here, and what a tree holds is counted here on the framework's reading
+// of it: neither is taken from the processor, which would otherwise be judged by itself.
 
 #include "tests/fuzz/ProcessorFuzzing.h"
 #include "tests/common/NonFiniteNumbers.h"
@@ -28,7 +30,9 @@ using namespace quindle::test::fuzz;
 using namespace quindle::test;
 using Values = std::array<float, 13>;
 
-const auto& limits = QuindleAudioProcessor::stateLimits;
+// What a state may hold at most: 1 MiB, 4096 trees (the root and its children at any depth) and
+// 4096 properties.
+constexpr ValueTreeLimits limits { 1 << 20, 4096, 4096 };
 
 std::unique_ptr<QuindleAudioProcessor> processorAwayFromDefaults()
 {
@@ -124,6 +128,44 @@ public:
     bool ranShort = false;
 };
 
+/** A tree as the framework reads it from the start of the bytes, and how it read them. */
+struct FrameworkReading
+{
+    juce::ValueTree tree;
+    size_t bytes = 0;     // read up to where the tree ended
+    bool ranShort = false; // asked for bytes beyond the end
+};
+
+FrameworkReading readByTheFramework (const std::uint8_t* data, size_t size)
+{
+    WatchedStream stream (data, size);
+    auto tree = juce::ValueTree::readFromStream (stream);
+    return { tree, static_cast<size_t> (stream.getPosition()), stream.ranShort };
+}
+
+/** What a tree holds, counted on the framework's tree: its bytes in the stream, its trees, and
+    its properties (a name given twice in one tree being one property to the framework). */
+struct TreeSize
+{
+    size_t bytes, trees, properties;
+};
+
+TreeSize sizeOf (const FrameworkReading& reading)
+{
+    return { reading.bytes, treesIn (reading.tree), propertiesIn (reading.tree) };
+}
+
+bool isWithinTheLimits (const TreeSize& size)
+{
+    return size.bytes <= limits.bytes && size.trees <= limits.trees && size.properties <= limits.properties;
+}
+
+std::string describe (const TreeSize& size)
+{
+    return std::to_string (size.bytes) + " bytes, " + std::to_string (size.trees) + " trees, "
+         + std::to_string (size.properties) + " properties";
+}
+
 // The stream check and the framework's reader (ValueTree::readFromStream, var::readFromStream)
 // take the same bytes:
 // - a tree the check accepts, the framework reads to where the check's walk ended, never asking
@@ -136,35 +178,34 @@ public:
 // nesting, more than the limits). The framework is not asked about those: the check walked no
 // further than the fault, so what follows may declare counts for which the framework's reader
 // reserves memory.
-void checkTheFrameworkReadsWhatTheCheckWalked (const std::uint8_t* data, size_t size, const ValueTreeStreamWalk& walk)
+bool isReadSafelyByTheFramework (const ValueTreeStreamWalk& walk)
 {
-    if (walk.fault != ValueTreeStreamFault::none && walk.fault != ValueTreeStreamFault::endsEarly)
-        return;
+    return walk.fault == ValueTreeStreamFault::none || walk.fault == ValueTreeStreamFault::endsEarly;
+}
 
-    WatchedStream stream (data, size);
-    const auto tree = juce::ValueTree::readFromStream (stream);
-
+void checkTheFrameworkReadsWhatTheCheckWalked (const FrameworkReading& reading, const ValueTreeStreamWalk& walk)
+{
     if (walk.fault == ValueTreeStreamFault::endsEarly)
     {
-        check (stream.ranShort, "the framework reads past the end of a stream that the check finds to end early");
+        check (reading.ranShort, "the framework reads past the end of a stream that the check finds to end early");
         return;
     }
 
-    check (tree.isValid() && ! stream.ranShort && stream.getPosition() == static_cast<juce::int64> (walk.bytes),
+    check (reading.tree.isValid() && ! reading.ranShort && reading.bytes == walk.bytes,
            "the framework reads a tree that the check accepts to where the check's walk ended",
-           std::to_string (stream.getPosition()) + " bytes read, " + std::to_string (walk.bytes) + " walked");
-    check (treesIn (tree) == walk.trees && propertiesIn (tree) <= walk.properties,
+           std::to_string (reading.bytes) + " bytes read, " + std::to_string (walk.bytes) + " walked");
+    check (treesIn (reading.tree) == walk.trees && propertiesIn (reading.tree) <= walk.properties,
            "the framework reads a tree that the check accepts into the trees and properties the check counted");
 }
 
 // What a restore adds to a tree at most: a child for each parameter (about 45 bytes, two
 // properties) and for each child a value where it had none ("value" and a double).
-bool restoreCouldTakeBeyondTheLimits (const ValueTreeStreamWalk& walk)
+bool restoreCouldTakeBeyondTheLimits (const TreeSize& size)
 {
     constexpr size_t numParameters = std::tuple_size_v<Values>;
-    return walk.trees + numParameters > limits.trees
-        || walk.properties + walk.trees + 2 * numParameters > limits.properties
-        || walk.bytes + 17 * walk.trees + 64 * numParameters > limits.bytes;
+    return size.trees + numParameters > limits.trees
+        || size.properties + size.trees + 2 * numParameters > limits.properties
+        || size.bytes + 17 * size.trees + 64 * numParameters > limits.bytes;
 }
 
 // The leading number of a text as the framework's grammar allows it: white space (the
@@ -333,7 +374,13 @@ extern "C" int LLVMFuzzerInitialize (int*, char***)
 extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t size)
 {
     const auto walk = walkValueTreeStream (data, size, limits);
-    checkTheFrameworkReadsWhatTheCheckWalked (data, size, walk);
+
+    // Elsewhere the check stopped at a fault, after which the bytes may declare counts that the
+    // framework's reader reserves memory for.
+    const auto reading = isReadSafelyByTheFramework (walk) ? readByTheFramework (data, size) : FrameworkReading {};
+
+    if (isReadSafelyByTheFramework (walk))
+        checkTheFrameworkReadsWhatTheCheckWalked (reading, walk);
 
     const auto processor = processorAwayFromDefaults();
     const auto present = valuesOf (*processor);
@@ -346,13 +393,14 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     {
         check (save (*processor) == before, "a refused restore changes nothing");
         const auto forTheLimits = walk.fault == ValueTreeStreamFault::beyondLimits
-                               || (walk.fault == ValueTreeStreamFault::none && restoreCouldTakeBeyondTheLimits (walk));
+                               || (walk.fault == ValueTreeStreamFault::none && restoreCouldTakeBeyondTheLimits (sizeOf (reading)));
         check (restored.refusedForTheLimits == forTheLimits, "a restore refuses a complete tree only for the limits, and says so");
         return 0;
     }
 
     check (walk.fault == ValueTreeStreamFault::none, "only a complete tree within the limits is accepted");
-    const auto tree = juce::ValueTree::readFromData (data, size);
+    check (isWithinTheLimits (sizeOf (reading)), "only a tree within the limits is accepted", describe (sizeOf (reading)));
+    const auto& tree = reading.tree;
     const auto values = valuesOf (*processor);
     const auto expected = expectedAfterRestoring (tree, *processor, present);
     check (nearlyEqual (values, expected), "each parameter takes the value of its own child", "got " + describe (values) + "\nexpected " + describe (expected));
@@ -363,6 +411,8 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     const auto saved = save (*processor);
     const auto savedWalk = walkValueTreeStream (saved.getData(), saved.getSize(), limits);
     check (savedWalk.fault == ValueTreeStreamFault::none, "a save is accepted by the stream check, within the limits");
+    const auto savedSize = sizeOf (readByTheFramework (static_cast<const std::uint8_t*> (saved.getData()), saved.getSize()));
+    check (savedSize.bytes == saved.getSize() && isWithinTheLimits (savedSize), "a save is within the limits", describe (savedSize));
 
     // The same history as the first processor: a save before the restore writes the values the
     // framework has not yet written into the tree, which a restore would otherwise write after it.
