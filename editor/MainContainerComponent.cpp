@@ -14,7 +14,6 @@ void fillWithStyleColour (juce::Graphics& g, int colourId)
     g.fillAll (styleColour (colourId));
 }
 
-constexpr int infoButtonColourId = 4;
 constexpr int infoTimerIntervalMs = 100;
 
 // Sections sit 10 pixels inside their panel on every side.
@@ -46,7 +45,7 @@ Left::~Left() = default;
 
 void Left::paint (juce::Graphics& g)
 {
-    fillWithStyleColour (g, 4);
+    fillWithStyleColour (g, Stylesheet::panelColourId);
 }
 
 void Left::resized()
@@ -89,7 +88,7 @@ Middle::~Middle() = default;
 
 void Middle::paint (juce::Graphics& g)
 {
-    fillWithStyleColour (g, 6);
+    fillWithStyleColour (g, Stylesheet::middlePanelColourId);
 }
 
 void Middle::resized()
@@ -128,7 +127,7 @@ void Right::lookAndFeelChanged()
 
 void Right::paint (juce::Graphics& g)
 {
-    fillWithStyleColour (g, 4);
+    fillWithStyleColour (g, Stylesheet::panelColourId);
 }
 
 void Right::resized()
@@ -141,7 +140,7 @@ MainContainerComponent::MainContainerComponent (QuindleAudioProcessor& processor
     : left (processor),
       middle (processor, verticalMargin),
       right (processor, verticalMargin),
-      infoButton ({}, "?", 0, &showInfo, false, styleColour (infoButtonColourId))
+      infoButton ({}, "?", 0, &showInfo, false, styleColour (Stylesheet::panelColourId))
 {
     // The order is the z-order: the overlay lies over the panels, the toggle over the overlay, so
     // that the overlay can be hidden again.
@@ -175,6 +174,6 @@ void MainContainerComponent::resized()
 void MainContainerComponent::timerCallback()
 {
     info.setVisible (showInfo.get());
-    infoButton.setBackgroundColour (styleColour (infoButtonColourId));
+    infoButton.setBackgroundColour (styleColour (Stylesheet::panelColourId));
     infoButton.repaint();
 }
