@@ -9,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source .ci/packages.sh
 
-quindle_install_packages "${QUINDLE_BUILD_PACKAGES[@]}" "${QUINDLE_TEST_PACKAGES[@]}"
+# Everything at once, the fuzz targets' compilers too, while a sudo password is still fresh.
+quindle_install_packages "${QUINDLE_BUILD_PACKAGES[@]}" "${QUINDLE_TEST_PACKAGES[@]}" "${QUINDLE_FUZZ_PACKAGES[@]}"
 jobs=$(quindle_jobs)
 
 # quindle_build_and_test <preset>: configures, builds and runs the tests of one build folder.
