@@ -7,8 +7,9 @@ source .ci/packages.sh
 
 quindle_install_packages "${QUINDLE_BUILD_PACKAGES[@]}" "${QUINDLE_BENCH_PACKAGES[@]}"
 
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DQUINDLE_LTO=ON -DQUINDLE_BUILD_BENCHMARKS=ON
-cmake --build build-release -j "$(quindle_jobs)"
+# The release preset (CMakePresets.json); QUINDLE_JOBS caps the link-time optimiser too.
+cmake --preset release -DQUINDLE_LTO_JOBS="${QUINDLE_JOBS:-auto}"
+cmake --build --preset release -j "$(quindle_jobs)"
 
 artefacts=build-release/Quindle_artefacts/Release
 mkdir -p "$HOME/.vst3" "$HOME/.lv2"

@@ -1,4 +1,5 @@
-# Sourced by build.sh and test.sh: installs the Debian packages that are missing.
+# Sourced by build.sh, test.sh and tests/fuzz/campaign.sh: installs the Debian packages that are
+# missing.
 # Usage: quindle_install_packages <package>...
 
 quindle_install_packages() {
@@ -11,12 +12,19 @@ quindle_install_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    # sudo drops the caller's environment: the frontend is passed through env.
+    local as_root=(env DEBIAN_FRONTEND=noninteractive)
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo > /dev/null; then
+            echo "These Debian packages are missing: ${missing[*]}" >&2
+            echo "Installing them needs root or sudo: run this again as root, or install them first." >&2
+            return 1
+        fi
+        as_root=(sudo "${as_root[@]}")
+    fi
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    # Through sudo as well: jackd2 asks a debconf question (realtime rights) otherwise.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # What every build needs: the compiler, CMake, Debian's JUCE (which pulls in the -dev

@@ -60,7 +60,7 @@ TEST (DescriptionWrappers, CollectionForwardsToItsOneVersion)
         { "SetProperties", 1, kNoHostObject, [] (C& c) { return c.SetProperties (c.NewPropertyMap()); } },
     };
     expectForwarding (table, created<C, Collection> (&HostOptions::collection),
-                               LaterVersions::fromFirstVersion);
+                      LaterVersions::fromFirstVersion);
 }
 
 TEST (DescriptionWrappers, EffectDescriptorForwardsToTheVersionOfEachOperation)
@@ -78,7 +78,7 @@ TEST (DescriptionWrappers, EffectDescriptorForwardsToTheVersionOfEachOperation)
         { "AddControlMIDINode", 2, kNotImplementedByHost, [] (E& e) { return e.AddControlMIDINode (1, AAX_eMIDINodeType_Global, "MIDI", 0xFFFF); } },
     };
     expectForwarding (table, created<E, EffectDescriptor> (&HostOptions::effectDescriptor),
-                               LaterVersions::fromFirstVersion);
+                      LaterVersions::fromFirstVersion);
 }
 
 TEST (DescriptionWrappers, ComponentDescriptorForwardsToTheVersionOfEachOperation)
@@ -106,7 +106,7 @@ TEST (DescriptionWrappers, ComponentDescriptorForwardsToTheVersionOfEachOperatio
         { "AddProcessProc", 3, kNoHostObject, [] (D& d) { return d.AddProcessProc (nullptr, nullptr, 0); } },
     };
     expectForwarding (table, created<D, ComponentDescriptor> (&HostOptions::componentDescriptor),
-                               LaterVersions::fromFirstVersion);
+                      LaterVersions::fromFirstVersion);
 }
 
 TEST (DescriptionWrappers, PropertyMapForwardsToTheVersionOfEachOperation)

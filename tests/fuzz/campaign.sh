@@ -17,9 +17,10 @@ quindle_install_packages "${QUINDLE_BUILD_PACKAGES[@]}" "${QUINDLE_FUZZ_PACKAGES
 jobs=$(quindle_jobs)
 build=build-fuzz
 
-CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINDLE_FUZZ=ON
-cmake --build "$build" -j "$jobs" --target quindle_fuzzers
-ctest --test-dir "$build" --output-on-failure -j "$jobs" -L fuzz
+# The fuzz preset (CMakePresets.json) makes build-fuzz.
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz -j "$jobs"
 
 for target in StateRestore ParameterText ElckChunk SignalChain; do
     work="$build/campaign/$target"

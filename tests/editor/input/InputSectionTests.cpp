@@ -556,6 +556,6 @@ TEST (InputSection, ReviewImage)
     f.setSwitch (ParameterIDs::inputMono, true);
 
     EXPECT_TRUE (kit::writeReviewImage (f.section.createComponentSnapshot (f.section.getLocalBounds(), true, 3.0f),
-                                   "input-section.png"));
+                                        "input-section.png"));
 }
 } // namespace quindle::test::editor
