@@ -164,10 +164,10 @@ bool QuindleAudioProcessorEditor::isUsersResize() const
     // The user's own drag of the resize corner is theirs whatever came before it. A host answers
     // a size the editor gave itself in its own time, as often as it likes: until the next poll,
     // every other resize is taken for such an answer.
-    const auto isWithinLimits = [] (int width) { return width >= minWidth && width <= maxWidth; };
+    const auto& limits = sizeConstrainer;
+    const auto isWithinLimits = [&limits] (int width) { return width >= limits.getMinimumWidth() && width <= limits.getMaximumWidth(); };
     const auto withinLimits = isWithinLimits (getWidth()) && isWithinLimits (shownWidth())
-                              && getHeight() >= sizeConstrainer.getMinimumHeight()
-                              && getHeight() <= sizeConstrainer.getMaximumHeight();
+                              && getHeight() >= limits.getMinimumHeight() && getHeight() <= limits.getMaximumHeight();
 
     return withinLimits && ! applyingStoredWidth && isInItsWindow()
            && (sizeConstrainer.isUserDragging() || ! hostMayStillAnswer);
